@@ -1,0 +1,147 @@
+// tarvelle-cli: the engine without a window, for scripted checks and tests.
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/ProgramFolder.h"
+#include "engine/Cards.h"
+#include "engine/Dealing.h"
+#include "engine/EngineInit.h"
+#include "engine/HeadlessHost.h"
+#include "engine/Random.h"
+#include "engine/Shuffle.h"
+#include "engine/Table.h"
+#include "records/Files.h"
+#include "records/Numbers.h"
+#include "records/SettingsFields.h"
+
+using namespace tarvelle;
+
+namespace {
+
+// Messages of the engine go to standard error; questions are answered yes.
+class CliHost : public HeadlessHost {
+public:
+    MessageAnswer showMessage(MessageKind kind, std::string_view title, std::string_view text,
+                              MessageButtons buttons) override {
+        std::string line(text);
+        for (char& c : line)
+            if (c == '\r') c = ' ';
+        std::cerr << "tarvelle-cli: " << line << "\n";
+        return HeadlessHost::showMessage(kind, title, text, buttons);
+    }
+    bool showAdviceBox(std::string_view, int) override { return false; }
+};
+
+int fail(const std::string& message) {
+    std::cerr << "tarvelle-cli: " << message << "\n";
+    return 2;
+}
+
+int usage() {
+    std::cerr << "usage: tarvelle-cli games\n"
+                 "       tarvelle-cli shuffle NUMBER CARDS JOKERS\n"
+                 "       tarvelle-cli numbers SEED COUNT\n"
+                 "       tarvelle-cli deal GAME NUMBER\n";
+    return 2;
+}
+
+std::optional<long long> number(std::string_view text, long long most) {
+    if (!isDigits(text) || text.size() > 18) return std::nullopt;
+    auto v = parseInteger(text);
+    if (!v || *v > most) return std::nullopt;
+    return *v;
+}
+
+bool isGameNumber(std::string_view text) { return isDigits(text) && text.size() <= 13; }
+
+// Starts the engine as the program does; false when GAMES.DAT is missing.
+bool startEngine(EngineState& state) {
+    if (!files::exists(state.gamesDatPath())) return false;
+    return initialiseEngine(state).has_value();
+}
+
+int games(EngineState& state) {
+    if (!startEngine(state)) return fail("cannot find " + state.gamesDatPath());
+    for (const auto& entry : state.catalogue.gameList())
+        if (entry.id() >= 0) std::cout << entry.id() << "\t" << entry.name() << "\n";
+    return 0;
+}
+
+int shuffle(Host& host, std::string_view gameNumber, std::string_view cards, std::string_view jokers) {
+    if (!isGameNumber(gameNumber)) return fail("the game number must be 1 to 13 digits: " + std::string(gameNumber));
+    auto deck = number(cards, 104);
+    if (!deck || *deck < 1) return fail("CARDS must be a number from 1 to 104: " + std::string(cards));
+    auto extra = number(jokers, 4);
+    if (!extra) return fail("JOKERS must be a number from 0 to 4: " + std::string(jokers));
+    RuleTable rules;
+    rules.set(rule::DeckCards, *deck);
+    rules.set(rule::Jokers, *extra);
+    rules.set(rule::DeckHasJokers, *extra > 0 ? 1 : 0);
+    auto list = buildDealList(rules, gameNumber, host);
+    std::string line;
+    for (int code : *list) {
+        if (!line.empty()) line += ' ';
+        line += codeText(code);
+    }
+    std::cout << line << "\n";
+    return 0;
+}
+
+int numbers(std::string_view seed, std::string_view count) {
+    auto s = number(seed, 4294967295LL);
+    if (!s) return fail("SEED must be a number from 0 to 4294967295: " + std::string(seed));
+    auto n = number(count, 100000000LL);
+    if (!n) return fail("COUNT must be a number from 0 to 100000000: " + std::string(count));
+    RandomGenerator random;
+    random.setSeed(static_cast<std::uint32_t>(*s));
+    std::string out;
+    for (long long i = 0; i < *n; ++i) {
+        out += drawGameNumber(random);
+        out += '\n';
+        if (out.size() > 65536) {
+            std::cout << out;
+            out.clear();
+        }
+    }
+    std::cout << out;
+    return 0;
+}
+
+int dealGame(EngineState& state, std::string_view game, std::string_view gameNumber) {
+    auto id = number(game, 9999);
+    if (!id) return fail("GAME must be a game id: " + std::string(game));
+    if (!isGameNumber(gameNumber)) return fail("the game number must be 1 to 13 digits: " + std::string(gameNumber));
+    if (!startEngine(state)) return fail("cannot find " + state.gamesDatPath());
+    const std::string name = state.catalogue.GameName(static_cast<int>(*id));
+    if (name.empty()) return fail("no game has the id " + std::string(game));
+    state.settings.put(setting::GameId, formatFixed(*id, 4));
+    state.settings.put(setting::GameName, name);
+    state.settings.put(setting::GameNumber, gameNumber);
+    state.autoplayChecked = false;
+    if (!prepareGame(state)) return fail("the rules of " + name + " cannot be loaded");
+    StartOptions options;
+    options.animate = false;
+    options.newNumber = false;
+    if (!startGame(state, options)) return fail("the game " + name + " cannot be started");
+    for (const auto& line : buildSnapshot(state)) std::cout << line << "\n";
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string_view> args(argv + 1, argv + argc);
+    if (args.empty()) return usage();
+    CliHost host;
+    const std::string folder = programFolder(argv[0]);
+    const std::string_view command = args[0];
+    if (command == "shuffle" && args.size() == 4) return shuffle(host, args[1], args[2], args[3]);
+    if (command == "numbers" && args.size() == 3) return numbers(args[1], args[2]);
+    if (command != "games" && command != "deal") return usage();
+    EngineState state(host, folder, chooseDataFolder(folder));
+    if (command == "games" && args.size() == 1) return games(state);
+    if (command == "deal" && args.size() == 3) return dealGame(state, args[1], args[2]);
+    return usage();
+}

@@ -1,0 +1,75 @@
+// The host: everything the engine asks of the screen and the platform.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tarvelle {
+
+enum class MessageKind { Information, Warning, Confirmation, Error };
+enum class MessageButtons { Ok, OkCancel, YesNo };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+struct ScreenInfo {
+    int width = 1024;
+    int height = 768;
+    int bitsPerPixel = 32;  // bits per pixel times planes
+};
+
+struct LocalTime {
+    int year = 2000, month = 1, day = 1;
+    int hour = 0, minute = 0, second = 0;
+};
+
+// The main window implements this on the screen; tests and the command-line
+// tool implement it headless. Texts use "\r" between lines, as every message
+// of the program does.
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // A modal message box; an empty title stands for the program's name.
+    virtual MessageAnswer showMessage(MessageKind kind, std::string_view title,
+                                      std::string_view text, MessageButtons buttons) = 0;
+    // The information box with its "&Don't show this message box again" check
+    // box on the given page; true when the player ticked it.
+    virtual bool showAdviceBox(std::string_view text, int page) = 0;
+    virtual void beep() = 0;
+    // A busy wait that processes no input: nothing interrupts an action.
+    virtual void wait(int milliseconds) = 0;
+    virtual ScreenInfo screen() const = 0;
+    // The system's millisecond tick count.
+    virtual std::uint32_t tickCount() const = 0;
+    virtual LocalTime localTime() const = 0;
+
+    // The table on the screen. A headless host has nothing to show.
+    virtual void setWaitCursor(bool /*on*/) {}
+    // The piles of the current game were laid out anew (fan offsets and positions).
+    virtual void layOutTable() {}
+    virtual void reloadCardImages() {}
+    // A new deal chooses its random background, face set and back.
+    virtual void chooseRandomLooks() {}
+    virtual void clearTableImage() {}
+    // The dealt table appears, with the dealing animation when asked.
+    virtual void drawDealtTable(bool /*animate*/) {}
+    // The enabled state of the commands changed (see CommandStates).
+    virtual void commandsChanged() {}
+    virtual void showScore() {}
+    virtual void showClock() {}
+    virtual void showTitle() {}
+    virtual void refreshCardCounter() {}
+};
+
+inline MessageAnswer showInformation(Host& host, std::string_view text) {
+    return host.showMessage(MessageKind::Information, {}, text, MessageButtons::Ok);
+}
+inline MessageAnswer showError(Host& host, std::string_view text, std::string_view title = {}) {
+    return host.showMessage(MessageKind::Error, title, text, MessageButtons::Ok);
+}
+inline bool askWarningYesNo(Host& host, std::string_view text) {
+    return host.showMessage(MessageKind::Warning, {}, text, MessageButtons::YesNo) ==
+           MessageAnswer::Yes;
+}
+
+}  // namespace tarvelle

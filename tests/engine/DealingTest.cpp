@@ -1,0 +1,296 @@
+// Preparing, starting and dealing: the collection deals every card once, and
+// the deal steps place the cards their rules name.
+#include "engine/Dealing.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "engine/Table.h"
+#include "records/IniFile.h"
+#include "records/SettingsFields.h"
+#include "tests/support/TempFolder.h"
+
+namespace tarvelle {
+namespace {
+
+// Every card code on the table, gaps left out, sorted.
+std::vector<int> cardsOnTable(const EngineState& s) {
+    std::vector<int> codes;
+    for (const auto& line : buildSnapshot(s))
+        for (size_t at = 0; at + 4 <= line.size(); at += 4)
+            if (int c = std::stoi(line.substr(at, 3)); c != 0) codes.push_back(c);
+    std::sort(codes.begin(), codes.end());
+    return codes;
+}
+
+std::vector<int> fullDeck(const RuleTable& r) {
+    std::vector<int> codes;
+    for (int c = 1; c <= r[rule::DeckCards]; ++c) codes.push_back(c);
+    if (r[rule::DeckHasJokers] == 1)
+        for (int j = 1; j <= r[rule::Jokers]; ++j) codes.push_back(104 + j);
+    std::sort(codes.begin(), codes.end());
+    return codes;
+}
+
+struct Collection : ::testing::Test {
+    testing::TestEngine engine;
+    void SetUp() override { ASSERT_TRUE(engine.initialise()); }
+};
+
+TEST_F(Collection, EveryGameDealsEveryCardOnceAndTheSameTableTwice) {
+    const auto& games = engine.state->catalogue.gameList();
+    ASSERT_GE(games.size(), 8u);
+    const char* numbers[] = {"1", "0", "9999999999999", "1234567890123", "402", "7000000000007"};
+    for (const auto& game : games) {
+        for (const char* number : numbers) {
+            SCOPED_TRACE(game.name() + " game number " + number);
+            ASSERT_TRUE(engine.deal(game.id(), number));
+            const auto first = buildSnapshot(*engine.state);
+            EXPECT_EQ(cardsOnTable(*engine.state), fullDeck(engine.state->rules));
+            ASSERT_TRUE(engine.deal(game.id(), number));
+            EXPECT_EQ(buildSnapshot(*engine.state), first);
+        }
+    }
+    EXPECT_TRUE(engine.host.messages.empty());
+}
+
+TEST_F(Collection, KlondikeDealsItsStaircase) {
+    ASSERT_TRUE(engine.deal(0, "1234567"));
+    const EngineState& s = *engine.state;
+    for (int k = 0; k < 7; ++k) {
+        const std::string& pile = s.piles.tableau[static_cast<size_t>(k)];
+        ASSERT_EQ(positions(pile), k + 1);
+        for (int at = 0; at <= k; ++at) EXPECT_EQ(s.cards.isFaceDown(codeAt(pile, at)), at < k);
+    }
+    EXPECT_EQ(positions(s.piles.stock()), 24);
+    EXPECT_TRUE(s.cards.isFaceDown(topCard(s.piles.stock())));
+    EXPECT_TRUE(s.piles.waste().empty());
+}
+
+TEST_F(Collection, StartingAGameResetsItsState) {
+    EngineState& s = *engine.state;
+    s.catalogue.setMovesMade(2);
+    s.settings.put(setting::UndoTaken, "1");
+    s.undoLog.steps.push_back({});
+    ASSERT_TRUE(engine.deal(1, "55"));
+    EXPECT_TRUE(s.flags[Flag::InProgress]);
+    EXPECT_TRUE(s.flags[Flag::ClockRunning]);
+    EXPECT_FALSE(s.flags[Flag::Won]);
+    EXPECT_EQ(s.catalogue.movesMade(), 0);
+    EXPECT_EQ(s.catalogue.dealsMade(), 1);
+    EXPECT_EQ(s.settings.get(setting::Score), "0");
+    EXPECT_EQ(s.settings.get(setting::UndoTaken), "0");
+    EXPECT_EQ(s.undoLog.stepCount(), 0);
+    EXPECT_TRUE(s.commands.pause);
+    EXPECT_EQ(IniFile(configPath(s.settings)).readString("Game_Numbers", "Game001", ""), "55");
+}
+
+TEST_F(Collection, NewGameNumberComesFromTheGenerator) {
+    EngineState& s = *engine.state;
+    s.random.setSeed(1);
+    s.settings.put(setting::GameId, "0001");
+    ASSERT_TRUE(prepareGame(s));
+    ASSERT_TRUE(startGame(s, StartOptions{}));
+    // The jitter of irregular piles draws first, then the number.
+    RandomGenerator expected;
+    expected.setSeed(1);
+    for (int i = 0; i < 7 * 13; ++i) expected.below(4);
+    EXPECT_EQ(s.settings.get(setting::GameNumber), drawGameNumber(expected));
+}
+
+TEST_F(Collection, JitterNeverMovesTheBottomCard) {
+    EngineState& s = *engine.state;
+    regenerateJitter(s);
+    const JitterTable first = s.jitter;
+    regenerateJitter(s);
+    EXPECT_NE(s.jitter, first);
+    for (const auto& row : s.jitter) {
+        EXPECT_EQ(row[0], 0);
+        int sum = 0;
+        for (int d : row) {
+            sum += d;
+            EXPECT_GE(sum, -2);
+            EXPECT_LE(sum, 2);
+        }
+    }
+}
+
+// Deals of hand-made rule tables.
+struct Deal : ::testing::Test {
+    HeadlessHost host;
+    EngineState state{host, "/nowhere/", "/nowhere/"};
+    RuleTable& r = state.rules;
+    void SetUp() override {
+        r.set(rule::DeckCards, 52);
+        state.settings.put(setting::GameNumber, "3141592653589");
+    }
+    const std::string& tableau(int k) { return state.piles.tableau[static_cast<size_t>(k)]; }
+    const std::string& foundation(int k) { return state.piles.foundations[static_cast<size_t>(k)]; }
+    void dealAll(int piles, int each) {
+        r.set(rule::TableauPiles, piles);
+        for (int k = 0; k < piles; ++k) r.set(rule::TableauDeal + k, each);
+    }
+};
+
+TEST_F(Deal, FaceUpPatternZeroLeavesThePileDown) {
+    dealAll(2, 5);
+    r.set(rule::TableauFaceUp + 1, 2);
+    deal(state);
+    for (int c : codesOf(tableau(0))) EXPECT_TRUE(state.cards.isFaceDown(c));
+    EXPECT_TRUE(state.cards.isFaceDown(codeAt(tableau(1), 2)));
+    EXPECT_FALSE(state.cards.isFaceDown(codeAt(tableau(1), 3)));
+}
+
+TEST_F(Deal, FoundationStartingCards) {
+    r.set(rule::Foundations, 8);
+    const int starts[] = {95, 95, 95, 95, 95, 95, 95, 95};
+    for (int k = 0; k < 8; ++k) r.set(rule::FoundationStart + k, starts[k]);
+    deal(state);
+    const int expected[] = {13, 26, 39, 52, 1, 14, 27, 40};
+    for (int k = 0; k < 8; ++k) {
+        EXPECT_EQ(foundation(k), codeText(expected[k]));
+        EXPECT_EQ(r[rule::FoundationBase + k], rank(expected[k]));
+    }
+}
+
+TEST_F(Deal, FoundationStartsBySuitRankAndCode) {
+    r.set(rule::Foundations, 5);
+    const int starts[] = {20, 21, 55, 7, 140};
+    for (int k = 0; k < 5; ++k) r.set(rule::FoundationStart + k, starts[k]);
+    deal(state);
+    const int first = bottomCard(foundation(0));
+    ASSERT_NE(first, 0);
+    EXPECT_NE(suitIndex(bottomCard(foundation(1))), suitIndex(first));
+    EXPECT_EQ(rank(bottomCard(foundation(2))), 5);
+    EXPECT_EQ(foundation(3), "046");  // suit 3, rank 7
+    EXPECT_EQ(foundation(4), "040");  // code 140 - 100
+}
+
+TEST_F(Deal, DealtBaseRanksAndFillBelowTheBase) {
+    dealAll(3, 2);
+    r.set(rule::Foundations, 4);
+    r.set(rule::FoundationBasesFromDeal, 1);
+    r.set(rule::TableauEmpty + 0, 91);
+    r.set(rule::TableauEmpty + 2, 91);
+    r.set(rule::ExtraFoundationCard, 1);
+    deal(state);
+    ASSERT_EQ(positions(foundation(0)), 2);
+    const int base = rank(bottomCard(foundation(0)));
+    for (int k = 0; k < 16; ++k) EXPECT_EQ(r[rule::FoundationBase + k], base);
+    EXPECT_EQ(r[rule::TableauEmpty + 0], previousRankWrapping(base));
+    EXPECT_EQ(r[rule::TableauEmpty + 1], 0);
+}
+
+TEST_F(Deal, OneCardOfARankAndJokersToTheTableau) {
+    r.set(rule::DeckHasJokers, 1);
+    r.set(rule::Jokers, 2);
+    r.set(rule::TableauPiles, 3);
+    r.set(rule::TableauDeal + 0, 1013);
+    r.set(rule::TableauDeal + 1, 1502);
+    r.set(rule::TableauDeal + 2, 3);
+    r.set(rule::SecondWasteCard, 112);
+    deal(state);
+    EXPECT_EQ(rank(topCard(tableau(0))), 13);
+    EXPECT_TRUE(state.cards.isFaceDown(topCard(tableau(0))));
+    EXPECT_EQ(tableau(1), "106");
+    EXPECT_EQ(positions(tableau(2)), 3);
+    EXPECT_EQ(state.piles.secondWaste(), "012");
+}
+
+TEST_F(Deal, DeckCompositions) {
+    r.set(rule::Arrangement, 11);
+    dealAll(4, 1);
+    deal(state);
+    std::vector<int> ranks;
+    for (int k = 0; k < 4; ++k) ranks.push_back(rank(topCard(tableau(k))));
+    std::sort(ranks.begin(), ranks.end());
+    EXPECT_EQ(ranks, (std::vector<int>{1, 2, 3, 4}));
+
+    state.piles.clear();
+    r.set(rule::Arrangement, 9);
+    dealAll(16, 4);
+    deal(state);
+    std::vector<int> codes;
+    for (int k = 0; k < 16; ++k)
+        for (int c : codesOf(tableau(k))) codes.push_back(c);
+    std::sort(codes.begin(), codes.end());
+    EXPECT_EQ(codes, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 27, 28, 29}));
+
+    state.piles.clear();
+    r.set(rule::Arrangement, 12);
+    r.set(rule::DeckCards, 104);
+    dealAll(3, 12);
+    deal(state);
+    codes.clear();
+    for (int k = 0; k < 3; ++k)
+        for (int c : codesOf(tableau(k))) codes.push_back(c);
+    std::sort(codes.begin(), codes.end());
+    EXPECT_EQ(codes, (std::vector<int>{1, 5, 15, 19, 29, 43, 53, 57, 67, 71, 81, 95}));
+}
+
+TEST_F(Deal, KingsGoToTheBottomAndHeartsLeaveForKindTwentyTwo) {
+    dealAll(4, 13);
+    r.set(rule::AfterDeal, 1);
+    deal(state);
+    for (int k = 0; k < 4; ++k) {
+        const auto codes = codesOf(tableau(k));
+        auto firstOther = std::find_if(codes.begin() + 1, codes.end(), [](int c) { return rank(c) != 13; });
+        EXPECT_TRUE(std::all_of(firstOther, codes.end(), [](int c) { return rank(c) != 13; }));
+    }
+
+    state.piles.clear();
+    r.set(rule::AfterDeal, 0);
+    r.set(rule::GameKind, 22);
+    dealAll(1, 10);
+    r.set(rule::StockDeal, 42);
+    deal(state);
+    EXPECT_EQ(bottomCard(state.piles.stock()), 13);
+    EXPECT_EQ(topCard(tableau(0)), 12);
+    EXPECT_EQ(positions(tableau(0)) + positions(state.piles.stock()), 52);
+}
+
+TEST_F(Deal, ArrangementsOnTheDealtTableau) {
+    dealAll(4, 13);
+    r.set(rule::Arrangement, 3);
+    deal(state);
+    for (int k = 0; k < 4; ++k) {
+        std::vector<int> ranks;
+        for (int c : codesOf(tableau(k))) ranks.push_back(rank(c));
+        std::sort(ranks.begin(), ranks.end());
+        EXPECT_EQ(std::adjacent_find(ranks.begin(), ranks.end()), ranks.end()) << "pile " << k;
+    }
+
+    state.piles.clear();
+    r.set(rule::Arrangement, 8);
+    deal(state);
+    int gaps = 0;
+    for (int k = 0; k < 4; ++k) {
+        gaps += positions(tableau(k)) - cardsIn(tableau(k));
+        for (int c : codesOf(tableau(k))) EXPECT_NE(rank(c), 1);
+    }
+    EXPECT_EQ(gaps, 4);
+
+    state.piles.clear();
+    r.set(rule::Arrangement, 6);
+    dealAll(13, 0);
+    deal(state);
+    for (int k = 0; k < 13; ++k) {
+        EXPECT_EQ(positions(tableau(k)), 4);
+        for (int c : codesOf(tableau(k))) EXPECT_EQ(rank(c), k + 1);
+    }
+}
+
+TEST_F(Deal, KingsAtTheBottomTradePlacesWithTheStock) {
+    dealAll(13, 1);
+    r.set(rule::StockDeal, 39);
+    r.set(rule::StockFaceState, 1);
+    r.set(rule::Arrangement, 1);
+    deal(state);
+    for (int k = 0; k < 13; ++k) EXPECT_NE(rank(bottomCard(tableau(k))), 13);
+    EXPECT_EQ(positions(state.piles.stock()), 39);
+}
+
+}  // namespace
+}  // namespace tarvelle
