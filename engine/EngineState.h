@@ -105,6 +105,9 @@ struct EngineState {
     bool autoplayChecked = false;
     // Shadow depth of dragged cards in pixels.
     int shadowDepth = 9;
+    // The card size in pixels, from the card-size letter.
+    int cardWidth = 71;
+    int cardHeight = 96;
 
     std::string gamesDatPath() const { return programFolder + "GAMES.DAT"; }
     std::string dataFolder() const;

@@ -113,9 +113,33 @@ public:
     int movesMade() const { return value(87); }
     void setMovesMade(int n) { setValue(87, n); }
 
-    // Tableau pile positions, pile 1 at index 0.
+    // Tableau pile positions, pile 1 at index 0; the y getter subtracts the scroll position too.
+    int tableauPileX(int slot) const { return slot >= 0 && slot < 30 ? tableauX[static_cast<size_t>(slot)] : -10000; }
+    int tableauPileY(int slot) const {
+        return slot >= 0 && slot < 30 ? tableauY[static_cast<size_t>(slot)] - scrollOffset() : -10000;
+    }
+    void setTableauPosition(int slot, int x, int y) {
+        if (slot < 0 || slot >= 30) return;
+        tableauX[static_cast<size_t>(slot)] = x;
+        tableauY[static_cast<size_t>(slot)] = y;
+    }
     std::array<int, 30> tableauX{};
     std::array<int, 30> tableauY{};
+
+    // Fan steps and gaps of the current layout.
+    enum FanValue {
+        FaceUpVerticalStep = 60,
+        FaceUpHorizontalStep = 61,
+        FaceDownVerticalStep = 62,
+        FaceDownHorizontalStep = 63,
+        VerticalFanRoom = 64,
+        HorizontalFanRoom = 65,
+        SideBySideGap = 71,
+        SmallVerticalStep = 72,
+        SmallHorizontalStep = 79,
+        SerpentineColumnGap = 97,
+        SerpentineRowGap = 98,
+    };
 
     CatalogueHooks hooks;
 
