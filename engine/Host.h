@@ -17,6 +17,10 @@ struct ScreenInfo {
     int bitsPerPixel = 32;  // bits per pixel times planes
 };
 
+// How a sound plays: at once and return, to its end before returning, or
+// repeating until stopped.
+enum class SoundMode { Play, PlayToEnd, Loop };
+
 struct LocalTime {
     int year = 2000, month = 1, day = 1;
     int hour = 0, minute = 0, second = 0;
@@ -59,6 +63,10 @@ public:
     virtual void showClock() {}
     virtual void showTitle() {}
     virtual void refreshCardCounter() {}
+
+    // Plays the WAVE resource named by the word; a word the library does not
+    // hold stops whatever sound is playing.
+    virtual void playSound(std::string_view /*word*/, SoundMode /*mode*/) {}
 };
 
 inline MessageAnswer showInformation(Host& host, std::string_view text) {
