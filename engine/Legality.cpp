@@ -652,6 +652,8 @@ MovingCards movingCards(const EngineState& state, int card) {
         const std::string& second = state.piles.secondWaste();
         if (findCode(second, card) >= 0) m.from = PileRef{Collection::StockGroup, kSecondWaste};
     }
+    // A card that lies on no pile is placed alone.
+    m.count = 1;
     if (!m.from) return m;
     const std::string& pile = *state.piles.pile(m.from->collection, m.from->slot);
     m.position = findCode(pile, card);
