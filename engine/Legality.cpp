@@ -750,7 +750,10 @@ bool reserveTest(const EngineState& state, int n, const MovingCards& m) {
 }
 
 bool foundationTest(const EngineState& state, int k, int card) {
-    return foundationTest(state, k, movingCards(state, card));
+    // The deal plays cards out from any position of a pile: each goes alone.
+    MovingCards m = movingCards(state, card);
+    m.count = 1;
+    return foundationTest(state, k, m);
 }
 bool tableauTest(const EngineState& state, int k, int card) { return tableauTest(state, k, movingCards(state, card)); }
 bool reserveTest(const EngineState& state, int n, int card) { return reserveTest(state, n, movingCards(state, card)); }
