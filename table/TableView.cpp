@@ -134,6 +134,7 @@ void TableView::clearTableImage() {
 }
 
 void TableView::repaint(const WindowMetrics& metrics) {
+    if (paused_) return;
     layOutTable(state_, metrics);
     clearTableImage();
     drawTable();

@@ -69,8 +69,10 @@ public:
     // when no game is in progress); the scroll position goes back to 0.
     void drawTable();
     void drawDealtTable(bool /*animate*/) { drawTable(); }
-    // Layout, background, table and selection highlight, from scratch.
+    // Layout, background, table and selection highlight, from scratch;
+    // nothing while the game is paused.
     void repaint(const WindowMetrics& metrics);
+    void setPaused(bool paused) { paused_ = paused; }
 
     // --- After a change -----------------------------------------------------------
     // Redraws the piles that changed since they were last drawn and what lay
@@ -144,6 +146,7 @@ private:
     QImage background_;
     int extent_ = 0;
     bool scrollBarShown_ = false;
+    bool paused_ = false;
     int screenWidth_ = 0, screenHeight_ = 0;
     std::set<int> selected_;
     std::array<std::string, kPileCount> looks_;

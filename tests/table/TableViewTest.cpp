@@ -192,6 +192,18 @@ TEST_F(Drawing, RedrawingWhatChangedMatchesAFullDraw) {
     while (!s->piles.tableau[1].empty()) move({Collection::Tableau, 1}, {Collection::Tableau, 2}, '1');
 }
 
+TEST_F(Drawing, ARepaintWhilePausedDoesNothing) {
+    deal(kKlondike);
+    const QImage before = view->tableImage();
+    view->setPaused(true);
+    s->piles.tableau[0].clear();
+    view->repaint(metricsForWindow(800, 600));
+    EXPECT_TRUE(view->tableImage() == before);
+    view->setPaused(false);
+    view->repaint(metrics);
+    EXPECT_FALSE(view->tableImage() == before);
+}
+
 TEST_F(Drawing, RedrawAfterRemovalShowsThePileWithoutItsLiftedCards) {
     deal(kKlondike);
     const std::string pile = s->piles.tableau[6];
