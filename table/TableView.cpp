@@ -227,8 +227,9 @@ std::vector<TableView::DrawStep> TableView::drawSteps() const {
 std::string TableView::lookOf(PileRef pile) const {
     if (!state_.flags[Flag::InProgress] || !isShown(pile)) return {};
     const std::string& text = *state_.piles.pile(pile.collection, pile.slot);
-    const Point at = pilePosition(state_, pile);
-    std::string look = std::to_string(at.x) + "," + std::to_string(at.y) + ":" + pileSnapshot(state_, text);
+    // In table image coordinates, which scrolling leaves as they are.
+    const QPoint at = toTable(pilePosition(state_, pile));
+    std::string look = std::to_string(at.x()) + "," + std::to_string(at.y()) + ":" + pileSnapshot(state_, text);
     if (text.empty()) look += ":" + markOf(state_, pile).value_or("");
     if (pile.collection == Collection::StockGroup) {
         // What the stock-side piles show depends on rules, not only on the faces.
@@ -442,6 +443,14 @@ void TableView::drawCard(int code, Point at, bool greyCorner) {
 void TableView::drawBack(Point at, bool greyCorner) {
     const QRect rect = cardRect(at);
     drawImage(cards_.back(), rect.topLeft(), table_.rect(), true, greyCorner);
+    changed(rect);
+}
+
+void TableView::drawMark(PileRef pile, const std::string& suffix) {
+    if (!isShown(pile)) return;
+    const QRect rect = cardRect(pilePosition(state_, pile));
+    drawImage(cards_.mark(suffix), rect.topLeft(), table_.rect(), false, false);
+    looks_[static_cast<size_t>(pileIndex(pile))] = "-";
     changed(rect);
 }
 

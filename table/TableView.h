@@ -89,6 +89,10 @@ public:
     // the top card of a stock-side pile. A code without a face draws nothing.
     void drawCard(int code, Point at, bool greyCorner = false);
     void drawBack(Point at, bool greyCorner = false);
+    // The mark "W" + size + suffix on the pile's place, such as the redeal
+    // mark "022" shown for a moment on an empty stock; the next redraw of
+    // changed piles puts back what the pile shows.
+    void drawMark(PileRef pile, const std::string& suffix);
     // The background's pixels back into the four corners of the rectangle.
     void restoreCorners(const QRect& windowRect);
 
