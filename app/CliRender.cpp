@@ -122,8 +122,7 @@ int renderCommand(const std::vector<std::string_view>& args, const std::string& 
     options.newNumber = false;
     if (!startGame(state, options)) return fail("the game " + name + " cannot be started");
 
-    const TableSize client = clientSize(host.metrics);
-    const QImage shown = view.tableImage().copy(0, view.scrollPosition(), client.width, client.height);
+    const QImage shown = view.tableImage().copy(0, view.scrollPosition(), size.first, host.metrics.bottom + 1);
     if (!shown.save(QString::fromStdString(file), "PNG")) return fail("cannot write " + file);
     return 0;
 }

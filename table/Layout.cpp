@@ -545,20 +545,22 @@ private:
 
 }  // namespace
 
-WindowMetrics metricsForWindow(int width, int height) {
-    constexpr int kFrame = 40, kToolPanel = 30, kScrollBar = 16;
+WindowMetrics metricsForTable(int width, int height, int top, int scrollBarWidth, int screenWidth,
+                              int screenHeight) {
+    constexpr int kTitleAndMenu = 40;
     WindowMetrics m;
-    m.screenWidth = width;
-    m.screenHeight = height;
-    m.tableWidth = width - kScrollBar;
-    m.formHeight = height;
-    m.top = kToolPanel;
-    m.bottom = height - kFrame - 1;
+    m.screenWidth = screenWidth;
+    m.screenHeight = screenHeight;
+    m.tableWidth = width - scrollBarWidth;
+    m.formHeight = height + kTitleAndMenu;
+    m.top = top;
+    m.bottom = height - 1;
     return m;
 }
 
-TableSize clientSize(const WindowMetrics& metrics) {
-    return {metrics.screenWidth, metrics.bottom + 1};
+WindowMetrics metricsForWindow(int width, int height) {
+    constexpr int kTitleAndMenu = 40, kToolPanel = 30, kScrollBar = 16;
+    return metricsForTable(width, height - kTitleAndMenu, kToolPanel, kScrollBar, width, height);
 }
 
 void applyCardSize(EngineState& state) {

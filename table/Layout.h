@@ -17,16 +17,19 @@ struct WindowMetrics {
     int scrollPosition = 0; // the vertical scroll bar's position when the layout runs
 };
 
+// The metrics of a table area (the widget that shows the table image) of the
+// given size on a screen: `top` is the bottom edge of the tool panel drawn
+// over the table (5 when none shows), `scrollBarWidth` the width kept for the
+// vertical scroll bar. The form height is the area's height plus the 40 rows
+// of title and menu bar that the layout's bottom row allows for.
+WindowMetrics metricsForTable(int width, int height, int top, int scrollBarWidth, int screenWidth,
+                              int screenHeight);
+
 // A main window of the given outer size filling a screen of that size, as the
-// command-line tool and the tests draw it: a 40-pixel frame with title and
-// menu bar above a client area that holds a 30-pixel tool panel, and a
-// 16-pixel vertical scroll bar. The table image is clientSize() of it.
+// command-line tool and the tests draw it: 40 rows of title and menu bar
+// above a table area with a 30-pixel tool panel over its top, and 16 pixels
+// kept for the vertical scroll bar. The table area is `width` x (`height` - 40).
 WindowMetrics metricsForWindow(int width, int height);
-struct TableSize {
-    int width = 0;
-    int height = 0;
-};
-TableSize clientSize(const WindowMetrics& metrics);
 
 // The layout values kept with the positions in the catalogue's table.
 namespace layout_value {
