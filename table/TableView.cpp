@@ -446,10 +446,11 @@ void TableView::drawBack(Point at, bool greyCorner) {
     changed(rect);
 }
 
-void TableView::drawMark(PileRef pile, const std::string& suffix) {
-    if (!isShown(pile)) return;
+void TableView::drawMark(PileRef pile, std::optional<std::string> suffix) {
+    if (!suffix) suffix = markOf(state_, pile);
+    if (!isShown(pile) || !suffix) return;
     const QRect rect = cardRect(pilePosition(state_, pile));
-    drawImage(cards_.mark(suffix), rect.topLeft(), table_.rect(), false, false);
+    drawImage(cards_.mark(*suffix), rect.topLeft(), table_.rect(), false, false);
     looks_[static_cast<size_t>(pileIndex(pile))] = "-";
     changed(rect);
 }

@@ -3,18 +3,28 @@
 //
 // How the main window uses it:
 // - At start-up: setScreenSize(screen width, screen height), then
-//   reloadCardImages(). Its Host forwards layOutTable() to
-//   tarvelle::layOutTable(state, metrics), reloadCardImages(),
-//   chooseRandomLooks(), clearTableImage() and drawDealtTable() to the calls
-//   of the same names here.
+//   reloadCardImages().
+// - Its Host forwards the engine's table hooks here:
+//     layOutTable()          -> tarvelle::layOutTable(state, metrics) (Layout.h)
+//     reloadCardImages(), chooseRandomLooks(), clearTableImage(),
+//     drawDealtTable(animate), redrawPile(pile, effect)
+//                            -> the calls of the same names
+//     redrawChangedPiles(before, now, effect) -> redrawChangedPiles()
+//     repaintTable()         -> repaint(metrics)
+//     drawEmptyStockMarker(pile, ms) -> drawMark(pile); after the time, redrawPile(pile)
+//     updateScrollExtent()   -> decideScroll(client height, bar shown)
 // - Painting: copy tableImage() from row scrollPosition() onto the widget;
 //   nothing else draws on the widget. onChanged names the rectangles of the
 //   table image that changed, for update().
-// - After every action of the engine (a move, a stock press, undo):
-//   redrawChangedPiles(). It redraws the piles whose cards, faces or marks
-//   differ from what it last drew, and what they covered, nothing else.
-// - On a resize (not while paused): setScreenSize() when the screen changed,
-//   then repaint(metrics) and decideScroll().
+// - After anything that changes the piles (a move, a stock press, undo, a
+//   face turned up): redrawChangedPiles(). It redraws the piles whose cards,
+//   faces or marks differ from what it last drew, and what they covered,
+//   each area exactly as a full repaint draws it.
+// - On a resize (not while paused; setPaused() makes repaint() do nothing):
+//   setScreenSize() when the screen changed, then repaint(metrics), then
+//   decideScroll(): Grow -> growImages(amount), repaint(metrics), show the
+//   bar with its maximum grown by amount - 30; Hide -> bar to 0 and hidden,
+//   setScrollBarShown(false), setScreenSize() and repaint(metrics).
 // - On a scroll: setScrollPosition(state, position) from Layout.h and a
 //   widget update; the table image holds the whole table, so nothing is redrawn.
 // - A change of card size, face set or back: reloadCardImages() then repaint().
@@ -24,6 +34,7 @@
 #include <QRect>
 #include <array>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -89,10 +100,10 @@ public:
     // the top card of a stock-side pile. A code without a face draws nothing.
     void drawCard(int code, Point at, bool greyCorner = false);
     void drawBack(Point at, bool greyCorner = false);
-    // The mark "W" + size + suffix on the pile's place, such as the redeal
-    // mark "022" shown for a moment on an empty stock; the next redraw of
-    // changed piles puts back what the pile shows.
-    void drawMark(PileRef pile, const std::string& suffix);
+    // The mark "W" + size + suffix on the pile's place (by default the mark of
+    // the empty pile, such as the redeal mark shown for a moment on the
+    // stock); the next redraw of changed piles puts back what the pile shows.
+    void drawMark(PileRef pile, std::optional<std::string> suffix = std::nullopt);
     // The background's pixels back into the four corners of the rectangle.
     void restoreCorners(const QRect& windowRect);
 
