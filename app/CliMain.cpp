@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/CliPlay.h"
+#include "app/CliRender.h"
 #include "app/ProgramFolder.h"
 #include "engine/Cards.h"
 #include "engine/Dealing.h"
@@ -45,7 +46,8 @@ int usage() {
                  "       tarvelle-cli shuffle NUMBER CARDS JOKERS\n"
                  "       tarvelle-cli numbers SEED COUNT\n"
                  "       tarvelle-cli deal GAME NUMBER\n"
-                 "       tarvelle-cli play GAME NUMBER\n";
+                 "       tarvelle-cli play GAME NUMBER\n"
+                 "       tarvelle-cli render GAME NUMBER FILE.png [WIDTHxHEIGHT]\n";
     return 2;
 }
 
@@ -152,6 +154,7 @@ int main(int argc, char** argv) {
     const std::string_view command = args[0];
     if (command == "shuffle" && args.size() == 4) return shuffle(host, args[1], args[2], args[3]);
     if (command == "numbers" && args.size() == 3) return numbers(args[1], args[2]);
+    if (command == "render") return renderCommand({args.begin() + 1, args.end()}, folder);
     if (command != "games" && command != "deal" && command != "play") return usage();
     EngineState state(host, folder, chooseDataFolder(folder));
     if (command == "games" && args.size() == 1) return games(state);
