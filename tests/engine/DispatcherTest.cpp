@@ -143,6 +143,16 @@ TEST_F(Dispatcher, AutoFillBySource) {
     EXPECT_FALSE(s().cards.isFaceDown(spades(9)));
 }
 
+TEST_F(Dispatcher, AutoplayRunsAgainInTheNextGame) {
+    s().flags.set(Flag::Ended);
+    s().autoplayChecked = true;
+    ASSERT_TRUE(engine.deal(0, "5"));
+    EXPECT_FALSE(s().flags[Flag::Ended]);
+    s().piles.clear();
+    lay(Collection::Tableau, 0, {hearts(1)});
+    EXPECT_TRUE(autoplay(s()));
+}
+
 TEST_F(Dispatcher, APressOnAFaceDownTopCardTurnsIt) {
     lay(Collection::Tableau, 0, {hearts(1)});
     faceDown(hearts(1));
@@ -169,6 +179,9 @@ TEST_F(Dispatcher, AnActionWithoutItsCardDoesNothing) {
     EXPECT_FALSE(executeAction(s(), hearts(1), "Dest1"));
     EXPECT_FALSE(executeAction(s(), hearts(1), "Fila1"));
     EXPECT_FALSE(executeAction(s(), hearts(1), "Frobnicate"));
+    lay(Collection::Tableau, 1, {0, hearts(2)});
+    EXPECT_FALSE(executeAction(s(), 0, "Dest1"));
+    EXPECT_EQ(positions(s().piles.tableau[1]), 2);
     EXPECT_EQ(s().undoLog.stepCount(), 0);
 }
 
