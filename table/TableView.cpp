@@ -3,6 +3,7 @@
 #include "table/TableView.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "engine/Table.h"
@@ -75,23 +76,61 @@ TableView::TableView(EngineState& state, const PictureSource& pictures)
 void TableView::setScreenSize(int width, int height) {
     screenWidth_ = width;
     screenHeight_ = height;
-    table_ = QImage(width + 30, height + 30, QImage::Format_RGB32);
-    background_ = QImage(width + 30, height + 30, QImage::Format_RGB32);
+    width_ = width + 30;
+    height_ = height + 30;
+    makeImages();
     clearTableImage();
+}
+
+void TableView::setDevicePixelRatio(qreal ratio) {
+    if (ratio <= 0 || ratio == ratio_) return;
+    ratio_ = ratio;
+    cards_.setDevicePixelRatio(ratio);
+    if (width_ > 0) {
+        makeImages();
+        clearTableImage();
+    }
+}
+
+void TableView::makeImages() {
+    const QSize pixels(static_cast<int>(std::ceil(width_ * ratio_)), static_cast<int>(std::ceil(height_ * ratio_)));
+    QImage table(pixels, QImage::Format_RGB32);
+    QImage background(pixels, QImage::Format_RGB32);
+    table.fill(Qt::black);
+    background.fill(Qt::black);
+    // What the images held stays where it was; a repaint follows.
+    const int rows = std::min(table.height(), table_.height());
+    const size_t bytes = static_cast<size_t>(std::min(table.bytesPerLine(), table_.bytesPerLine()));
+    for (int y = 0; y < rows && table_.size().width() == table.width(); ++y) {
+        std::memcpy(table.scanLine(y), table_.constScanLine(y), bytes);
+        std::memcpy(background.scanLine(y), background_.constScanLine(y), bytes);
+    }
+    table.setDevicePixelRatio(ratio_);
+    background.setDevicePixelRatio(ratio_);
+    table_ = std::move(table);
+    background_ = std::move(background);
 }
 
 void TableView::growImages(int rows) {
     if (rows <= 0) return;
-    QImage table(table_.width(), table_.height() + rows, QImage::Format_RGB32);
-    QImage background(table.size(), QImage::Format_RGB32);
-    table.fill(Qt::black);
-    background.fill(Qt::black);
-    for (int y = 0; y < table_.height(); ++y) {
-        std::memcpy(table.scanLine(y), table_.constScanLine(y), static_cast<size_t>(table_.bytesPerLine()));
-        std::memcpy(background.scanLine(y), background_.constScanLine(y), static_cast<size_t>(table_.bytesPerLine()));
-    }
-    table_ = std::move(table);
-    background_ = std::move(background);
+    height_ += rows;
+    makeImages();
+}
+
+QRect TableView::bounds() const { return QRect(0, 0, width_, height_); }
+
+QRect TableView::toPixels(const QRect& r) const {
+    if (ratio_ == 1) return r;
+    const int left = static_cast<int>(std::floor(r.left() * ratio_));
+    const int top = static_cast<int>(std::floor(r.top() * ratio_));
+    const int right = static_cast<int>(std::ceil((r.left() + r.width()) * ratio_));
+    const int bottom = static_cast<int>(std::ceil((r.top() + r.height()) * ratio_));
+    return QRect(left, top, right - left, bottom - top);
+}
+
+QPoint TableView::toPixels(QPoint p) const {
+    if (ratio_ == 1) return p;
+    return QPoint(static_cast<int>(std::lround(p.x() * ratio_)), static_cast<int>(std::lround(p.y() * ratio_)));
 }
 
 int TableView::scrollPosition() const { return state_.catalogue.scrollOffset(); }
@@ -105,7 +144,7 @@ void TableView::changed(const QRect& rect) {
 }
 
 void TableView::copyBackground(const QRect& area) {
-    const QRect r = area & table_.rect() & background_.rect();
+    const QRect r = toPixels(area & bounds()) & table_.rect() & background_.rect();
     if (r.isEmpty()) return;
     const size_t bytes = static_cast<size_t>(r.width()) * sizeof(QRgb);
     for (int y = r.top(); y <= r.bottom(); ++y)
@@ -126,11 +165,11 @@ void TableView::chooseRandomLooks() {
 
 void TableView::clearTableImage() {
     paintBackground(state_, pictures_, background_, currentBackground(state_), scrollBarShown_ ? 80 : 0);
-    copyBackground(table_.rect());
+    copyBackground(bounds());
     extent_ = 0;
     looks_.fill("-");
     extents_.fill(QRect());
-    changed(table_.rect());
+    changed(bounds());
 }
 
 void TableView::repaint(const WindowMetrics& metrics) {
@@ -255,12 +294,12 @@ void TableView::drawTable() {
     if (!state_.flags[Flag::InProgress]) return;
     setScrollPosition(state_, 0);
     extent_ = 0;
-    copyBackground(table_.rect());
+    copyBackground(bounds());
     const auto steps = drawSteps();
-    for (const DrawStep& step : steps) runStep(step, table_.rect());
+    for (const DrawStep& step : steps) runStep(step, bounds());
     remember(steps);
     if (isSelectionGame(state_.rules) && !state_.piles.foundations[0].empty()) highlightSelection();
-    changed(table_.rect());
+    changed(bounds());
 }
 
 void TableView::redrawChangedPiles() {
@@ -307,7 +346,7 @@ void TableView::redrawAfterRemoval(PileRef pile, std::string_view shownPile) {
 }
 
 void TableView::redrawArea(const QRect& area, const std::vector<DrawStep>& steps) {
-    const QRect clip = area & table_.rect();
+    const QRect clip = area & bounds();
     if (clip.isEmpty()) return;
     copyBackground(clip);
     for (const DrawStep& step : steps)
@@ -362,15 +401,16 @@ void TableView::drawStockSide(PileRef pile, const QRect& clip) {
     const QRect right(base.x() + W - d - 1, at.y(), d + 1, H + d);
     auto strip = [&](const QImage& picture, const QRect& where, QPoint from, bool horizontal) {
         if (!picture.isNull()) {
-            const QImage part = picture.copy(QRect(from, where.size()));
+            const QImage part = picture.copy(toPixels(QRect(from, where.size())));
             drawImage(part, where.topLeft(), clip, false, false);
             return;
         }
         // Without the library's border pictures, the edges are drawn plainly.
-        const QRect r = where & clip & table_.rect();
+        const QRect pixels = toPixels(where);
+        const QRect r = toPixels(where & clip) & table_.rect();
         for (int y = r.top(); y <= r.bottom(); ++y)
             for (int x = r.left(); x <= r.right(); ++x) {
-                const int offset = horizontal ? y - where.top() : x - where.left();
+                const int offset = static_cast<int>((horizontal ? y - pixels.top() : x - pixels.left()) / ratio_);
                 *pixel(table_, {x, y}) = offset % 2 == 0 ? 0xFF808080u : 0xFFE8E8E8u;
             }
     };
@@ -386,10 +426,14 @@ void TableView::drawFace(int code, bool faceDown, QPoint at, const QRect& clip, 
 
 void TableView::drawImage(const QImage& image, QPoint at, const QRect& clip, bool corners, bool greyCorner) {
     if (image.isNull() || at.x() < kHiddenBelow || at.y() < kHiddenBelow) return;
-    const QRect whole(at, image.size());
-    const QRect r = whole & clip & table_.rect();
-    extent_ = std::max(extent_, whole.bottom() + 1);
+    extent_ = std::max(extent_, at.y() + static_cast<int>(std::ceil(image.height() / ratio_)));
+    const QPoint origin = toPixels(at);
+    const QRect whole(origin, image.size());
+    const QRect r = whole & toPixels(clip) & table_.rect();
     if (r.isEmpty()) return;
+    // The corners are cut pixel by pixel on a table of screen pixels; on finer
+    // pixels the pictures' own rounded outline shows what lies below.
+    corners = corners && ratio_ == 1;
     const Corners cut = cornersOf(whole, cards_.width() == 25);
     std::array<QRgb, 12> under{};
     if (corners)
@@ -400,7 +444,7 @@ void TableView::drawImage(const QImage& image, QPoint at, const QRect& clip, boo
                            ? image
                            : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     for (int y = r.top(); y <= r.bottom(); ++y) {
-        const QRgb* from = reinterpret_cast<const QRgb*>(src.constScanLine(y - at.y())) + (r.left() - at.x());
+        const QRgb* from = reinterpret_cast<const QRgb*>(src.constScanLine(y - origin.y())) + (r.left() - origin.x());
         QRgb* to = reinterpret_cast<QRgb*>(table_.scanLine(y)) + r.left();
         for (int x = 0; x < r.width(); ++x) to[x] = over(from[x], to[x]);
     }
@@ -416,6 +460,7 @@ void TableView::drawImage(const QImage& image, QPoint at, const QRect& clip, boo
 }
 
 void TableView::restoreCornersAt(const QRect& rect, const QRect& clip) {
+    if (ratio_ != 1) return;
     const QRect r = clip & table_.rect() & background_.rect();
     const Corners cut = cornersOf(rect, cards_.width() == 25);
     for (int n = 0; n < 4; ++n)
@@ -424,7 +469,7 @@ void TableView::restoreCornersAt(const QRect& rect, const QRect& clip) {
 }
 
 void TableView::invert(const QRect& rect, const QRect& clip) {
-    const QRect r = rect & clip & table_.rect();
+    const QRect r = toPixels(rect & clip) & table_.rect();
     for (int y = r.top(); y <= r.bottom(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(table_.scanLine(y));
         for (int x = r.left(); x <= r.right(); ++x) line[x] = ~line[x] | 0xFF000000u;
@@ -436,13 +481,13 @@ void TableView::invert(const QRect& rect, const QRect& clip) {
 
 void TableView::drawCard(int code, Point at, bool greyCorner) {
     const QRect rect = cardRect(at);
-    drawFace(code, false, rect.topLeft(), table_.rect(), greyCorner);
+    drawFace(code, false, rect.topLeft(), bounds(), greyCorner);
     changed(rect);
 }
 
 void TableView::drawBack(Point at, bool greyCorner) {
     const QRect rect = cardRect(at);
-    drawImage(cards_.back(), rect.topLeft(), table_.rect(), true, greyCorner);
+    drawImage(cards_.back(), rect.topLeft(), bounds(), true, greyCorner);
     changed(rect);
 }
 
@@ -450,14 +495,14 @@ void TableView::drawMark(PileRef pile, std::optional<std::string> suffix) {
     if (!suffix) suffix = markOf(state_, pile);
     if (!isShown(pile) || !suffix) return;
     const QRect rect = cardRect(pilePosition(state_, pile));
-    drawImage(cards_.mark(*suffix), rect.topLeft(), table_.rect(), false, false);
+    drawImage(cards_.mark(*suffix), rect.topLeft(), bounds(), false, false);
     looks_[static_cast<size_t>(pileIndex(pile))] = "-";
     changed(rect);
 }
 
 void TableView::restoreCorners(const QRect& windowRect) {
     const QRect rect = windowRect.translated(0, scrollPosition());
-    restoreCornersAt(rect, table_.rect());
+    restoreCornersAt(rect, bounds());
     changed(rect);
 }
 
@@ -482,7 +527,7 @@ ScrollDecision TableView::decideScroll(int clientHeight, bool barShown) const {
     const int kind = state_.rules[rule::TableauFan];
     const bool allowed = state_.settings.isYes(setting::VertScrollBar) && (kind == 1 || kind == 8);
     const int H = cards_.height();
-    const bool moreRoom = (!barShown && clientHeight < extent_) || (barShown && table_.height() - 2 * H < extent_);
+    const bool moreRoom = (!barShown && clientHeight < extent_) || (barShown && height_ - 2 * H < extent_);
     if (barShown && (clientHeight >= extent_ || !allowed)) return {ScrollDecision::Action::Hide, 0};
     if (moreRoom && allowed) return {ScrollDecision::Action::Grow, 2 * H + (extent_ - clientHeight)};
     return {};

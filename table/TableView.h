@@ -63,12 +63,20 @@ public:
     CardImages& cardImages() { return cards_; }
 
     // --- The two off-screen images ------------------------------------------
-    // Both become the screen size plus 30 pixels each way, painted with the background.
+    // Both become the screen size plus 30 pixels each way, painted with the
+    // background; after a full draw the scroll position is back at 0, and so
+    // must the scroll bar be.
     void setScreenSize(int width, int height);
     const QImage& tableImage() const { return table_; }
     const QImage& backgroundImage() const { return background_; }
     // A point at window y lies at table image y + scrollPosition().
     int scrollPosition() const;
+    // The screen's device pixel ratio: the images hold that many pixels per
+    // table pixel (their own devicePixelRatio() says so), and cards are drawn
+    // from the decks at that size instead of scaling the stored pictures.
+    // Every coordinate of this interface stays in table pixels.
+    void setDevicePixelRatio(qreal ratio);
+    qreal devicePixelRatio() const { return ratio_; }
 
     // --- What a new game asks for ---------------------------------------------
     void reloadCardImages() { cards_.setCardSize(); }
@@ -135,6 +143,10 @@ private:
     };
     static constexpr int kPileCount = kStockSlots + kFoundationSlots + kTableauSlots + kReserveSlots;
 
+    void makeImages();
+    QRect bounds() const;
+    QRect toPixels(const QRect& tableRect) const;
+    QPoint toPixels(QPoint tablePoint) const;
     static int pileIndex(PileRef pile);
     static PileRef pileAt(int index);
     bool isShown(PileRef pile) const;
@@ -163,6 +175,8 @@ private:
     bool scrollBarShown_ = false;
     bool paused_ = false;
     int screenWidth_ = 0, screenHeight_ = 0;
+    int width_ = 0, height_ = 0;  // of the images, in table pixels
+    qreal ratio_ = 1;
     std::set<int> selected_;
     std::array<std::string, kPileCount> looks_;
     std::array<QRect, kPileCount> extents_;

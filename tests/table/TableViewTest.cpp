@@ -63,6 +63,11 @@ public:
         }
         return {};
     }
+    QImage cardFace(int, int imageIndex, QSize pixels) const override {
+        drawnSizes.insert({pixels.width(), pixels.height()});
+        return plain(pixels.width(), pixels.height(), faceColour(imageIndex));
+    }
+    QImage cardBack(int, QSize pixels) const override { return plain(pixels.width(), pixels.height(), kBack); }
     static QImage plain(int w, int h, QRgb colour) {
         QImage image(w, h, QImage::Format_RGB32);
         image.fill(colour);
@@ -70,6 +75,7 @@ public:
     }
 
     mutable std::set<std::string> asked;
+    mutable std::set<std::pair<int, int>> drawnSizes;
     std::set<std::string> missing;
 };
 
@@ -97,8 +103,9 @@ struct Drawing : ::testing::Test {
     QRgb backgroundAt(int x, int y) const { return view->backgroundImage().pixel(x, y); }
     Point card(Collection c, int slot, int index) const { return cardPositionAt(*s, {c, slot}, index); }
     // A fresh view of the same state, drawn from scratch.
-    QImage fullDraw() {
+    QImage fullDraw(qreal ratio = 1) {
         TableView fresh(*s, pictures);
+        fresh.setDevicePixelRatio(ratio);
         fresh.setScreenSize(1024, 768);
         fresh.reloadCardImages();
         fresh.repaint(metrics);
@@ -280,6 +287,25 @@ TEST_F(Drawing, ScrollBarOnlyForTallVerticalFansWhenAllowed) {
     setScrollPosition(*s, 120);
     EXPECT_TRUE(view->tableImage() == before);
     EXPECT_EQ(pilePosition(*s, {Collection::Tableau, 0}).y + 120, s->catalogue.tableauY[0]);
+}
+
+TEST_F(Drawing, FinerScreensGetCardsDrawnAtTheirPixels) {
+    view->setDevicePixelRatio(2);
+    deal(kKlondike);
+    EXPECT_EQ(view->tableImage().size(), QSize(2 * (1024 + 30), 2 * (768 + 30)));
+    EXPECT_EQ(view->tableImage().devicePixelRatio(), 2.0);
+    EXPECT_EQ(pictures.drawnSizes, (std::set<std::pair<int, int>>{{142, 192}}));
+    const Point p = card(Collection::Tableau, 0, 0);
+    const QRgb face = FakePictures::faceColour(imageIndex(topCard(s->piles.tableau[0])));
+    EXPECT_EQ(at(2 * p.x + 1, 2 * p.y + 1), face);
+    EXPECT_EQ(at(2 * p.x + 141, 2 * p.y + 191), face);
+    EXPECT_EQ(at(2 * p.x + 142, 2 * p.y + 100), backgroundAt(2 * p.x + 142, 2 * p.y + 100));
+
+    std::string& from = s->piles.tableau[6];
+    appendCode(s->piles.tableau[2], topCard(from));
+    from.resize(from.size() - 3);
+    view->redrawChangedPiles();
+    EXPECT_TRUE(view->tableImage() == fullDraw(2));
 }
 
 // --- Backgrounds --------------------------------------------------------------
