@@ -26,7 +26,7 @@ public:
     // back scaled down.
     void loadBack();
 
-    // Pictures at that many pixels per table pixel (see TableView).
+    // Pictures at that many pixels per table pixel (see TablePainter).
     void setDevicePixelRatio(qreal ratio);
 
     // The card size in table pixels; the pictures hold ratio times as many.

@@ -56,9 +56,9 @@ struct ScrollDecision {
     int amount = 0;  // Grow: rows the images gained; the bar's maximum grows by amount - 30
 };
 
-class TableView {
+class TablePainter {
 public:
-    TableView(EngineState& state, const PictureSource& pictures);
+    TablePainter(EngineState& state, const PictureSource& pictures);
 
     CardImages& cardImages() { return cards_; }
 

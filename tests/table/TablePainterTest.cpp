@@ -1,6 +1,6 @@
 // Drawing the table: card images and backs, marks, corners, stock thickness,
 // backgrounds, redraws after changes, selection and scrolling.
-#include "table/TableView.h"
+#include "table/TablePainter.h"
 
 #include <gtest/gtest.h>
 
@@ -82,7 +82,7 @@ public:
 struct Drawing : ::testing::Test {
     testing::TestEngine engine;
     FakePictures pictures;
-    std::unique_ptr<TableView> view;
+    std::unique_ptr<TablePainter> view;
     EngineState* s = nullptr;
     WindowMetrics metrics = metricsForWindow(1024, 768);
 
@@ -91,7 +91,7 @@ struct Drawing : ::testing::Test {
         s = engine.state.get();
         s->settings.put(setting::IrregularPiles, "N");
         s->settings.put(setting::RandomBackground, "N");
-        view = std::make_unique<TableView>(*s, pictures);
+        view = std::make_unique<TablePainter>(*s, pictures);
         view->setScreenSize(1024, 768);
         view->reloadCardImages();
     }
@@ -104,7 +104,7 @@ struct Drawing : ::testing::Test {
     Point card(Collection c, int slot, int index) const { return cardPositionAt(*s, {c, slot}, index); }
     // A fresh view of the same state, drawn from scratch.
     QImage fullDraw(qreal ratio = 1) {
-        TableView fresh(*s, pictures);
+        TablePainter fresh(*s, pictures);
         fresh.setDevicePixelRatio(ratio);
         fresh.setScreenSize(1024, 768);
         fresh.reloadCardImages();

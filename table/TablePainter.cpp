@@ -1,6 +1,6 @@
 // The table on screen: the table image and the background image, and every
 // drawing operation the main window calls to keep them showing the game.
-#include "table/TableView.h"
+#include "table/TablePainter.h"
 
 #include <algorithm>
 #include <cmath>
@@ -66,14 +66,14 @@ int stockThickness(int cards) {
     return std::min(cards / 7 + 1, 15);
 }
 
-TableView::TableView(EngineState& state, const PictureSource& pictures)
+TablePainter::TablePainter(EngineState& state, const PictureSource& pictures)
     : state_(state), pictures_(pictures), cards_(state, pictures) {
     looks_.fill("-");
 }
 
 // --- Images -------------------------------------------------------------------
 
-void TableView::setScreenSize(int width, int height) {
+void TablePainter::setScreenSize(int width, int height) {
     screenWidth_ = width;
     screenHeight_ = height;
     width_ = width + 30;
@@ -82,7 +82,7 @@ void TableView::setScreenSize(int width, int height) {
     clearTableImage();
 }
 
-void TableView::setDevicePixelRatio(qreal ratio) {
+void TablePainter::setDevicePixelRatio(qreal ratio) {
     if (ratio <= 0 || ratio == ratio_) return;
     ratio_ = ratio;
     cards_.setDevicePixelRatio(ratio);
@@ -92,7 +92,7 @@ void TableView::setDevicePixelRatio(qreal ratio) {
     }
 }
 
-void TableView::makeImages() {
+void TablePainter::makeImages() {
     const QSize pixels(static_cast<int>(std::ceil(width_ * ratio_)), static_cast<int>(std::ceil(height_ * ratio_)));
     QImage table(pixels, QImage::Format_RGB32);
     QImage background(pixels, QImage::Format_RGB32);
@@ -111,15 +111,15 @@ void TableView::makeImages() {
     background_ = std::move(background);
 }
 
-void TableView::growImages(int rows) {
+void TablePainter::growImages(int rows) {
     if (rows <= 0) return;
     height_ += rows;
     makeImages();
 }
 
-QRect TableView::bounds() const { return QRect(0, 0, width_, height_); }
+QRect TablePainter::bounds() const { return QRect(0, 0, width_, height_); }
 
-QRect TableView::toPixels(const QRect& r) const {
+QRect TablePainter::toPixels(const QRect& r) const {
     if (ratio_ == 1) return r;
     const int left = static_cast<int>(std::floor(r.left() * ratio_));
     const int top = static_cast<int>(std::floor(r.top() * ratio_));
@@ -128,22 +128,22 @@ QRect TableView::toPixels(const QRect& r) const {
     return QRect(left, top, right - left, bottom - top);
 }
 
-QPoint TableView::toPixels(QPoint p) const {
+QPoint TablePainter::toPixels(QPoint p) const {
     if (ratio_ == 1) return p;
     return QPoint(static_cast<int>(std::lround(p.x() * ratio_)), static_cast<int>(std::lround(p.y() * ratio_)));
 }
 
-int TableView::scrollPosition() const { return state_.catalogue.scrollOffset(); }
+int TablePainter::scrollPosition() const { return state_.catalogue.scrollOffset(); }
 
-QPoint TableView::toTable(Point p) const { return QPoint(p.x, p.y + scrollPosition()); }
+QPoint TablePainter::toTable(Point p) const { return QPoint(p.x, p.y + scrollPosition()); }
 
-QRect TableView::cardRect(Point p) const { return QRect(toTable(p), QSize(cards_.width(), cards_.height())); }
+QRect TablePainter::cardRect(Point p) const { return QRect(toTable(p), QSize(cards_.width(), cards_.height())); }
 
-void TableView::changed(const QRect& rect) {
+void TablePainter::changed(const QRect& rect) {
     if (onChanged && !rect.isEmpty()) onChanged(rect);
 }
 
-void TableView::copyBackground(const QRect& area) {
+void TablePainter::copyBackground(const QRect& area) {
     const QRect r = toPixels(area & bounds()) & table_.rect() & background_.rect();
     if (r.isEmpty()) return;
     const size_t bytes = static_cast<size_t>(r.width()) * sizeof(QRgb);
@@ -154,7 +154,7 @@ void TableView::copyBackground(const QRect& area) {
 
 // --- New games ------------------------------------------------------------------
 
-void TableView::chooseRandomLooks() {
+void TablePainter::chooseRandomLooks() {
     if (state_.settings.isYes(setting::RandomBackground)) {
         chooseRandomBackground(state_, pictures_);
         paintBackground(state_, pictures_, background_, currentBackground(state_), scrollBarShown_ ? 80 : 0);
@@ -163,7 +163,7 @@ void TableView::chooseRandomLooks() {
         chooseRandomCardSets(state_, cards_);
 }
 
-void TableView::clearTableImage() {
+void TablePainter::clearTableImage() {
     paintBackground(state_, pictures_, background_, currentBackground(state_), scrollBarShown_ ? 80 : 0);
     copyBackground(bounds());
     extent_ = 0;
@@ -172,7 +172,7 @@ void TableView::clearTableImage() {
     changed(bounds());
 }
 
-void TableView::repaint(const WindowMetrics& metrics) {
+void TablePainter::repaint(const WindowMetrics& metrics) {
     if (paused_) return;
     layOutTable(state_, metrics);
     clearTableImage();
@@ -181,7 +181,7 @@ void TableView::repaint(const WindowMetrics& metrics) {
 
 // --- The piles and the order they are drawn in -------------------------------------
 
-int TableView::pileIndex(PileRef pile) {
+int TablePainter::pileIndex(PileRef pile) {
     switch (pile.collection) {
         case Collection::StockGroup: return pile.slot;
         case Collection::Foundations: return kStockSlots + pile.slot;
@@ -191,9 +191,9 @@ int TableView::pileIndex(PileRef pile) {
     return 0;
 }
 
-PileRef TableView::pileAt(int index) { return snapshotSlot(index); }
+PileRef TablePainter::pileAt(int index) { return snapshotSlot(index); }
 
-bool TableView::isShown(PileRef pile) const {
+bool TablePainter::isShown(PileRef pile) const {
     const RuleTable& r = state_.rules;
     switch (pile.collection) {
         case Collection::StockGroup:
@@ -213,7 +213,7 @@ bool TableView::isShown(PileRef pile) const {
     return !isHidden(at) && at.y >= kHiddenBelow - scrollPosition();
 }
 
-void TableView::addPileSteps(std::vector<DrawStep>& steps, PileRef pile) const {
+void TablePainter::addPileSteps(std::vector<DrawStep>& steps, PileRef pile) const {
     const std::string& text = *state_.piles.pile(pile.collection, pile.slot);
     const QRect base = cardRect(pilePosition(state_, pile));
     if (text.empty()) {
@@ -227,7 +227,7 @@ void TableView::addPileSteps(std::vector<DrawStep>& steps, PileRef pile) const {
     }
 }
 
-std::vector<TableView::DrawStep> TableView::drawSteps() const {
+std::vector<TablePainter::DrawStep> TablePainter::drawSteps() const {
     std::vector<DrawStep> steps;
     if (!state_.flags[Flag::InProgress]) return steps;
     const int W = cards_.width(), H = cards_.height();
@@ -263,7 +263,7 @@ std::vector<TableView::DrawStep> TableView::drawSteps() const {
     return steps;
 }
 
-std::string TableView::lookOf(PileRef pile) const {
+std::string TablePainter::lookOf(PileRef pile) const {
     if (!state_.flags[Flag::InProgress] || !isShown(pile)) return {};
     const std::string& text = *state_.piles.pile(pile.collection, pile.slot);
     // In table image coordinates, which scrolling leaves as they are.
@@ -282,7 +282,7 @@ std::string TableView::lookOf(PileRef pile) const {
     return look;
 }
 
-void TableView::remember(const std::vector<DrawStep>& steps) {
+void TablePainter::remember(const std::vector<DrawStep>& steps) {
     extents_.fill(QRect());
     for (const DrawStep& step : steps) extents_[static_cast<size_t>(pileIndex(step.pile))] |= step.rect;
     for (int i = 0; i < kPileCount; ++i) looks_[static_cast<size_t>(i)] = lookOf(pileAt(i));
@@ -290,7 +290,7 @@ void TableView::remember(const std::vector<DrawStep>& steps) {
 
 // --- Drawing ----------------------------------------------------------------------------
 
-void TableView::drawTable() {
+void TablePainter::drawTable() {
     if (!state_.flags[Flag::InProgress]) return;
     setScrollPosition(state_, 0);
     extent_ = 0;
@@ -302,7 +302,7 @@ void TableView::drawTable() {
     changed(bounds());
 }
 
-void TableView::redrawChangedPiles() {
+void TablePainter::redrawChangedPiles() {
     const auto steps = drawSteps();
     std::array<QRect, kPileCount> now{};
     for (const DrawStep& step : steps) now[static_cast<size_t>(pileIndex(step.pile))] |= step.rect;
@@ -317,7 +317,7 @@ void TableView::redrawChangedPiles() {
     remember(steps);
 }
 
-void TableView::redrawPile(PileRef pile) {
+void TablePainter::redrawPile(PileRef pile) {
     const auto steps = drawSteps();
     QRect area = extents_[static_cast<size_t>(pileIndex(pile))];
     for (const DrawStep& step : steps)
@@ -326,7 +326,7 @@ void TableView::redrawPile(PileRef pile) {
     remember(steps);
 }
 
-void TableView::redrawAfterRemoval(PileRef pile, std::string_view shownPile) {
+void TablePainter::redrawAfterRemoval(PileRef pile, std::string_view shownPile) {
     std::string* text = state_.piles.pile(pile.collection, pile.slot);
     if (!text) return;
     const std::string real = *text;
@@ -345,7 +345,7 @@ void TableView::redrawAfterRemoval(PileRef pile, std::string_view shownPile) {
     extents_[static_cast<size_t>(pileIndex(pile))] = area;
 }
 
-void TableView::redrawArea(const QRect& area, const std::vector<DrawStep>& steps) {
+void TablePainter::redrawArea(const QRect& area, const std::vector<DrawStep>& steps) {
     const QRect clip = area & bounds();
     if (clip.isEmpty()) return;
     copyBackground(clip);
@@ -354,7 +354,7 @@ void TableView::redrawArea(const QRect& area, const std::vector<DrawStep>& steps
     changed(clip);
 }
 
-void TableView::runStep(const DrawStep& step, const QRect& clip) {
+void TablePainter::runStep(const DrawStep& step, const QRect& clip) {
     switch (step.kind) {
         case DrawStep::Kind::StockSide:
             drawStockSide(step.pile, clip);
@@ -377,7 +377,7 @@ void TableView::runStep(const DrawStep& step, const QRect& clip) {
     }
 }
 
-void TableView::drawStockSide(PileRef pile, const QRect& clip) {
+void TablePainter::drawStockSide(PileRef pile, const QRect& clip) {
     const std::string& text = *state_.piles.pile(pile.collection, pile.slot);
     const StockCopy copy = stockCopy(state_, pile.slot);
     const int W = cards_.width(), H = cards_.height();
@@ -418,13 +418,13 @@ void TableView::drawStockSide(PileRef pile, const QRect& clip) {
     strip(cards_.border(1), right, QPoint(kThicknessRoom - d, 0), false);
 }
 
-void TableView::drawFace(int code, bool faceDown, QPoint at, const QRect& clip, bool greyCorner) {
+void TablePainter::drawFace(int code, bool faceDown, QPoint at, const QRect& clip, bool greyCorner) {
     const QImage& image = faceDown ? cards_.back() : cards_.face(imageIndex(code));
     if (!faceDown && (code < 1 || code > kCardCodes)) return;
     drawImage(image, at, clip, true, greyCorner);
 }
 
-void TableView::drawImage(const QImage& image, QPoint at, const QRect& clip, bool corners, bool greyCorner) {
+void TablePainter::drawImage(const QImage& image, QPoint at, const QRect& clip, bool corners, bool greyCorner) {
     if (image.isNull() || at.x() < kHiddenBelow || at.y() < kHiddenBelow) return;
     extent_ = std::max(extent_, at.y() + static_cast<int>(std::ceil(image.height() / ratio_)));
     const QPoint origin = toPixels(at);
@@ -459,7 +459,7 @@ void TableView::drawImage(const QImage& image, QPoint at, const QRect& clip, boo
         }
 }
 
-void TableView::restoreCornersAt(const QRect& rect, const QRect& clip) {
+void TablePainter::restoreCornersAt(const QRect& rect, const QRect& clip) {
     if (ratio_ != 1) return;
     const QRect r = clip & table_.rect() & background_.rect();
     const Corners cut = cornersOf(rect, cards_.width() == 25);
@@ -468,7 +468,7 @@ void TableView::restoreCornersAt(const QRect& rect, const QRect& clip) {
             if (const QPoint p = cut.corner(n)[i]; r.contains(p)) *pixel(table_, p) = pixelOf(background_, p);
 }
 
-void TableView::invert(const QRect& rect, const QRect& clip) {
+void TablePainter::invert(const QRect& rect, const QRect& clip) {
     const QRect r = toPixels(rect & clip) & table_.rect();
     for (int y = r.top(); y <= r.bottom(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(table_.scanLine(y));
@@ -479,19 +479,19 @@ void TableView::invert(const QRect& rect, const QRect& clip) {
 
 // --- Single drawings --------------------------------------------------------------------
 
-void TableView::drawCard(int code, Point at, bool greyCorner) {
+void TablePainter::drawCard(int code, Point at, bool greyCorner) {
     const QRect rect = cardRect(at);
     drawFace(code, false, rect.topLeft(), bounds(), greyCorner);
     changed(rect);
 }
 
-void TableView::drawBack(Point at, bool greyCorner) {
+void TablePainter::drawBack(Point at, bool greyCorner) {
     const QRect rect = cardRect(at);
     drawImage(cards_.back(), rect.topLeft(), bounds(), true, greyCorner);
     changed(rect);
 }
 
-void TableView::drawMark(PileRef pile, std::optional<std::string> suffix) {
+void TablePainter::drawMark(PileRef pile, std::optional<std::string> suffix) {
     if (!suffix) suffix = markOf(state_, pile);
     if (!isShown(pile) || !suffix) return;
     const QRect rect = cardRect(pilePosition(state_, pile));
@@ -500,7 +500,7 @@ void TableView::drawMark(PileRef pile, std::optional<std::string> suffix) {
     changed(rect);
 }
 
-void TableView::restoreCorners(const QRect& windowRect) {
+void TablePainter::restoreCorners(const QRect& windowRect) {
     const QRect rect = windowRect.translated(0, scrollPosition());
     restoreCornersAt(rect, bounds());
     changed(rect);
@@ -508,14 +508,14 @@ void TableView::restoreCorners(const QRect& windowRect) {
 
 // --- Selection --------------------------------------------------------------------------
 
-void TableView::highlightSelection() {
+void TablePainter::highlightSelection() {
     selected_.clear();
     for (int code : codesOf(state_.piles.foundations[0]))
         if (code != kGap) selected_.insert(code);
     redrawChangedPiles();
 }
 
-void TableView::clearSelection() {
+void TablePainter::clearSelection() {
     selected_.clear();
     state_.piles.foundations[0].clear();
     redrawChangedPiles();
@@ -523,7 +523,7 @@ void TableView::clearSelection() {
 
 // --- Scrolling --------------------------------------------------------------------------
 
-ScrollDecision TableView::decideScroll(int clientHeight, bool barShown) const {
+ScrollDecision TablePainter::decideScroll(int clientHeight, bool barShown) const {
     const int kind = state_.rules[rule::TableauFan];
     const bool allowed = state_.settings.isYes(setting::VertScrollBar) && (kind == 1 || kind == 8);
     const int H = cards_.height();
