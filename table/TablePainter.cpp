@@ -500,6 +500,12 @@ void TablePainter::drawMark(PileRef pile, std::optional<std::string> suffix) {
     changed(rect);
 }
 
+QImage TablePainter::cardPicture(int code, bool faceUp) const {
+    if (code == -1 || !faceUp) return cards_.back();
+    if (code < 1 || code > kCardCodes) return {};
+    return cards_.face(imageIndex(code));
+}
+
 void TablePainter::restoreCorners(const QRect& windowRect) {
     const QRect rect = windowRect.translated(0, scrollPosition());
     restoreCornersAt(rect, bounds());

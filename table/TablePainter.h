@@ -68,6 +68,9 @@ public:
     // must the scroll bar be.
     void setScreenSize(int width, int height);
     const QImage& tableImage() const { return table_; }
+    // For the card motion, which paints the moving image into the table
+    // image; what it paints stays until the piles under it are redrawn.
+    QImage& tableImage() { return table_; }
     const QImage& backgroundImage() const { return background_; }
     // A point at window y lies at table image y + scrollPosition().
     int scrollPosition() const;
@@ -112,6 +115,9 @@ public:
     // the empty pile, such as the redeal mark shown for a moment on the
     // stock); the next redraw of changed piles puts back what the pile shows.
     void drawMark(PileRef pile, std::optional<std::string> suffix = std::nullopt);
+    // The picture of a card as the table draws it (the back when face down or
+    // for -1), at the images' pixels; null for a code without a face.
+    QImage cardPicture(int code, bool faceUp) const;
     // The background's pixels back into the four corners of the rectangle.
     void restoreCorners(const QRect& windowRect);
 
