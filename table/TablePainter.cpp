@@ -302,6 +302,39 @@ void TablePainter::drawTable() {
     changed(bounds());
 }
 
+void TablePainter::drawTableBeforeDeal() {
+    if (!state_.flags[Flag::InProgress]) return;
+    setScrollPosition(state_, 0);
+    extent_ = 0;
+    copyBackground(bounds());
+    const bool marks = state_.rules[rule::TableauFan] != 4;
+    auto dealt = [](const DrawStep& step) {
+        return step.pile.collection == Collection::Tableau || step.pile.collection == Collection::Reserves;
+    };
+    const auto steps = drawSteps();
+    for (const DrawStep& step : steps) {
+        if (!dealt(step)) {
+            runStep(step, bounds());
+        } else if (marks && step.index == 0) {
+            if (const auto mark = markOf(state_, step.pile))
+                drawImage(cards_.mark(*mark), cardRect(pilePosition(state_, step.pile)).topLeft(), bounds(), false, false);
+        }
+    }
+    remember(steps);
+    for (const DrawStep& step : steps)
+        if (dealt(step)) looks_[static_cast<size_t>(pileIndex(step.pile))] = "-";
+    changed(bounds());
+}
+
+std::vector<TablePainter::DealtCard> TablePainter::dealOrder() const {
+    std::vector<DealtCard> order;
+    for (const DrawStep& step : drawSteps())
+        if (step.kind == DrawStep::Kind::Card &&
+            (step.pile.collection == Collection::Tableau || step.pile.collection == Collection::Reserves))
+            order.push_back({step.pile, step.index});
+    return order;
+}
+
 void TablePainter::redrawChangedPiles() {
     const auto steps = drawSteps();
     std::array<QRect, kPileCount> now{};

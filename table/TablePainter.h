@@ -91,6 +91,16 @@ public:
     // when no game is in progress); the scroll position goes back to 0.
     void drawTable();
     void drawDealtTable(bool /*animate*/) { drawTable(); }
+    // For the deal animation: the table before the cards of the reserves and
+    // the tableau arrive, with the marks of those piles drawn instead (not
+    // when the tableau lies side by side). The animation then lands the cards
+    // of dealOrder() one by one and ends with drawTable().
+    void drawTableBeforeDeal();
+    struct DealtCard {
+        PileRef pile;
+        int index;  // position in the pile, 0 at the bottom
+    };
+    std::vector<DealtCard> dealOrder() const;
     // Layout, background, table and selection highlight, from scratch;
     // nothing while the game is paused.
     void repaint(const WindowMetrics& metrics);

@@ -199,6 +199,23 @@ TEST_F(Drawing, RedrawingWhatChangedMatchesAFullDraw) {
     while (!s->piles.tableau[1].empty()) move({Collection::Tableau, 1}, {Collection::Tableau, 2}, '1');
 }
 
+TEST_F(Drawing, BeforeTheDealTheTableauShowsItsMarks) {
+    deal(kKlondike);
+    view->drawTableBeforeDeal();
+    const Point pile = pilePosition(*s, {Collection::Tableau, 3});
+    EXPECT_EQ(at(pile.x + 30, pile.y + 40), FakePictures::markColour("011"));
+    const Point stock = pilePosition(*s, {Collection::StockGroup, kStock});
+    EXPECT_EQ(at(stock.x, stock.y + 40), FakePictures::kBack);
+    // Row by row across the piles: the bottom card of every pile first.
+    const auto order = view->dealOrder();
+    ASSERT_EQ(order.size(), 28u);
+    EXPECT_EQ(order[6].pile, (PileRef{Collection::Tableau, 6}));
+    EXPECT_EQ(order[7].pile, (PileRef{Collection::Tableau, 1}));
+    EXPECT_EQ(order[7].index, 1);
+    view->redrawChangedPiles();
+    EXPECT_TRUE(view->tableImage() == fullDraw());
+}
+
 TEST_F(Drawing, ARepaintWhilePausedDoesNothing) {
     deal(kKlondike);
     const QImage before = view->tableImage();
