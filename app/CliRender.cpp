@@ -14,7 +14,7 @@
 #include "table/Layout.h"
 #include "table/LibraryPictures.h"
 #include "table/ResourceLibrary.h"
-#include "table/TableView.h"
+#include "table/TablePainter.h"
 
 namespace tarvelle {
 
@@ -26,7 +26,7 @@ int fail(const std::string& message) {
 }
 
 // The host of a main window of the given size on a screen of that size: the
-// table hooks of the engine go to the table view, messages to standard error.
+// table hooks of the engine go to the table painter, messages to standard error.
 class RenderHost : public HeadlessHost {
 public:
     RenderHost(int width, int height) : metrics(metricsForWindow(width, height)) {
@@ -63,7 +63,7 @@ public:
 
     WindowMetrics metrics;
     EngineState* state = nullptr;
-    TableView* view = nullptr;
+    TablePainter* view = nullptr;
 };
 
 std::optional<std::pair<int, int>> windowSize(std::string_view text) {
@@ -102,7 +102,7 @@ int renderCommand(const std::vector<std::string_view>& args, const std::string& 
 
     RenderHost host(size.first, size.second);
     EngineState state(host, programFolder, chooseDataFolder(programFolder));
-    TableView view(state, pictures);
+    TablePainter view(state, pictures);
     host.state = &state;
     host.view = &view;
     view.setScreenSize(size.first, size.second);

@@ -14,7 +14,7 @@
 #include "records/SettingsFields.h"
 #include "table/LibraryPictures.h"
 #include "table/ResourceLibrary.h"
-#include "table/TableView.h"
+#include "table/TablePainter.h"
 
 using namespace tarvelle;
 
@@ -64,7 +64,7 @@ int main(int, char** argv) {
         std::fprintf(stderr, "bench-table: GAMES.DAT is missing in %s\n", folder.c_str());
         return 1;
     }
-    TableView view(state, pictures);
+    TablePainter view(state, pictures);
     view.setScreenSize(1920, 1080);
     view.reloadCardImages();
     const WindowMetrics metrics = metricsForWindow(1920, 1080);

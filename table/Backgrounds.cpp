@@ -3,6 +3,7 @@
 #include "table/Backgrounds.h"
 
 #include <QPainter>
+#include <cmath>
 
 #include "records/Configuration.h"
 #include "records/Files.h"
@@ -24,12 +25,27 @@ std::string pictureName(int number) { return "B" + formatFixed(number, 3); }
 
 void fill(QImage& image, QRgb colour) { image.fill(QColor::fromRgb(colour)); }
 
+// A picture at the pixels of an image finer than the table's.
+QImage atPixelsOf(const QImage& image, const QImage& picture) {
+    const qreal ratio = image.devicePixelRatio();
+    if (ratio == 1 || picture.isNull()) return picture;
+    return picture.scaled(static_cast<int>(std::lround(picture.width() * ratio)),
+                          static_cast<int>(std::lround(picture.height() * ratio)), Qt::IgnoreAspectRatio,
+                          Qt::SmoothTransformation);
+}
+
 // Repeats the picture in rows from the top-left corner until the area is covered.
-void tile(QImage& image, const QImage& picture) {
+void tile(QImage& image, const QImage& stored) {
+    QImage picture = atPixelsOf(image, stored);
+    picture.setDevicePixelRatio(1);
+    const qreal ratio = image.devicePixelRatio();
+    image.setDevicePixelRatio(1);
     QPainter painter(&image);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     for (int y = 0; y < image.height(); y += picture.height())
         for (int x = 0; x < image.width(); x += picture.width()) painter.drawImage(x, y, picture);
+    painter.end();
+    image.setDevicePixelRatio(ratio);
 }
 
 // 256 bands from the bottom up, black at the bottom, the colour at the top;
@@ -129,7 +145,7 @@ void paintBackground(EngineState& state, const PictureSource& pictures, QImage& 
             if (background.picture > 499) {
                 // A single picture: what it does not cover keeps the default green.
                 fill(image, green);
-                QPainter(&image).drawImage(0, 0, picture);
+                QPainter(&image).drawImage(0, 0, picture);  // at the image's own pixel ratio
             } else {
                 tile(image, picture.convertToFormat(QImage::Format_RGB32));
             }

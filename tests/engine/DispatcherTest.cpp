@@ -147,9 +147,9 @@ TEST_F(Dispatcher, AutoFillBySource) {
 
 TEST_F(Dispatcher, AutoplayRunsAgainInTheNextGame) {
     s().flags.set(Flag::Ended);
-    s().autoplayChecked = true;
     ASSERT_TRUE(engine.deal(0, "5"));
     EXPECT_FALSE(s().flags[Flag::Ended]);
+    s().autoplayChecked = true;
     s().piles.clear();
     lay(Collection::Tableau, 0, {hearts(1)});
     EXPECT_TRUE(autoplay(s()));

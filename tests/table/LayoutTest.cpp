@@ -264,7 +264,7 @@ std::vector<std::pair<PileRef, Rect>> usedPiles(const EngineState& s) {
 // even with the medium cards, until their definitions choose a layout that
 // fits; they must still fit at 1024 x 768 and never overlap.
 bool awaitsNarrowerLayout(const std::string& game, int width) {
-    static const std::set<std::string> kGames = {"Spider", "Forty Thieves", "Lucas", "Baker's Dozen"};
+    static const std::set<std::string> kGames = {"Lucas", "Baker's Dozen"};
     return width < 1024 && kGames.count(game) > 0;
 }
 

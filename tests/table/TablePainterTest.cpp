@@ -1,6 +1,6 @@
 // Drawing the table: card images and backs, marks, corners, stock thickness,
 // backgrounds, redraws after changes, selection and scrolling.
-#include "table/TableView.h"
+#include "table/TablePainter.h"
 
 #include <gtest/gtest.h>
 
@@ -63,6 +63,11 @@ public:
         }
         return {};
     }
+    QImage cardFace(int, int imageIndex, QSize pixels) const override {
+        drawnSizes.insert({pixels.width(), pixels.height()});
+        return plain(pixels.width(), pixels.height(), faceColour(imageIndex));
+    }
+    QImage cardBack(int, QSize pixels) const override { return plain(pixels.width(), pixels.height(), kBack); }
     static QImage plain(int w, int h, QRgb colour) {
         QImage image(w, h, QImage::Format_RGB32);
         image.fill(colour);
@@ -70,13 +75,14 @@ public:
     }
 
     mutable std::set<std::string> asked;
+    mutable std::set<std::pair<int, int>> drawnSizes;
     std::set<std::string> missing;
 };
 
 struct Drawing : ::testing::Test {
     testing::TestEngine engine;
     FakePictures pictures;
-    std::unique_ptr<TableView> view;
+    std::unique_ptr<TablePainter> view;
     EngineState* s = nullptr;
     WindowMetrics metrics = metricsForWindow(1024, 768);
 
@@ -85,7 +91,7 @@ struct Drawing : ::testing::Test {
         s = engine.state.get();
         s->settings.put(setting::IrregularPiles, "N");
         s->settings.put(setting::RandomBackground, "N");
-        view = std::make_unique<TableView>(*s, pictures);
+        view = std::make_unique<TablePainter>(*s, pictures);
         view->setScreenSize(1024, 768);
         view->reloadCardImages();
     }
@@ -97,8 +103,9 @@ struct Drawing : ::testing::Test {
     QRgb backgroundAt(int x, int y) const { return view->backgroundImage().pixel(x, y); }
     Point card(Collection c, int slot, int index) const { return cardPositionAt(*s, {c, slot}, index); }
     // A fresh view of the same state, drawn from scratch.
-    QImage fullDraw() {
-        TableView fresh(*s, pictures);
+    QImage fullDraw(qreal ratio = 1) {
+        TablePainter fresh(*s, pictures);
+        fresh.setDevicePixelRatio(ratio);
         fresh.setScreenSize(1024, 768);
         fresh.reloadCardImages();
         fresh.repaint(metrics);
@@ -192,6 +199,23 @@ TEST_F(Drawing, RedrawingWhatChangedMatchesAFullDraw) {
     while (!s->piles.tableau[1].empty()) move({Collection::Tableau, 1}, {Collection::Tableau, 2}, '1');
 }
 
+TEST_F(Drawing, BeforeTheDealTheTableauShowsItsMarks) {
+    deal(kKlondike);
+    view->drawTableBeforeDeal();
+    const Point pile = pilePosition(*s, {Collection::Tableau, 3});
+    EXPECT_EQ(at(pile.x + 30, pile.y + 40), FakePictures::markColour("011"));
+    const Point stock = pilePosition(*s, {Collection::StockGroup, kStock});
+    EXPECT_EQ(at(stock.x, stock.y + 40), FakePictures::kBack);
+    // Row by row across the piles: the bottom card of every pile first.
+    const auto order = view->dealOrder();
+    ASSERT_EQ(order.size(), 28u);
+    EXPECT_EQ(order[6].pile, (PileRef{Collection::Tableau, 6}));
+    EXPECT_EQ(order[7].pile, (PileRef{Collection::Tableau, 1}));
+    EXPECT_EQ(order[7].index, 1);
+    view->redrawChangedPiles();
+    EXPECT_TRUE(view->tableImage() == fullDraw());
+}
+
 TEST_F(Drawing, ARepaintWhilePausedDoesNothing) {
     deal(kKlondike);
     const QImage before = view->tableImage();
@@ -280,6 +304,25 @@ TEST_F(Drawing, ScrollBarOnlyForTallVerticalFansWhenAllowed) {
     setScrollPosition(*s, 120);
     EXPECT_TRUE(view->tableImage() == before);
     EXPECT_EQ(pilePosition(*s, {Collection::Tableau, 0}).y + 120, s->catalogue.tableauY[0]);
+}
+
+TEST_F(Drawing, FinerScreensGetCardsDrawnAtTheirPixels) {
+    view->setDevicePixelRatio(2);
+    deal(kKlondike);
+    EXPECT_EQ(view->tableImage().size(), QSize(2 * (1024 + 30), 2 * (768 + 30)));
+    EXPECT_EQ(view->tableImage().devicePixelRatio(), 2.0);
+    EXPECT_EQ(pictures.drawnSizes, (std::set<std::pair<int, int>>{{142, 192}}));
+    const Point p = card(Collection::Tableau, 0, 0);
+    const QRgb face = FakePictures::faceColour(imageIndex(topCard(s->piles.tableau[0])));
+    EXPECT_EQ(at(2 * p.x + 1, 2 * p.y + 1), face);
+    EXPECT_EQ(at(2 * p.x + 141, 2 * p.y + 191), face);
+    EXPECT_EQ(at(2 * p.x + 142, 2 * p.y + 100), backgroundAt(2 * p.x + 142, 2 * p.y + 100));
+
+    std::string& from = s->piles.tableau[6];
+    appendCode(s->piles.tableau[2], topCard(from));
+    from.resize(from.size() - 3);
+    view->redrawChangedPiles();
+    EXPECT_TRUE(view->tableImage() == fullDraw(2));
 }
 
 // --- Backgrounds --------------------------------------------------------------
