@@ -227,6 +227,18 @@ TEST_F(Layout, StockCopiesFollowTheScrollPosition) {
     EXPECT_EQ(at(Collection::StockGroup, kStock).y, row1() - 40);
 }
 
+TEST(IrregularPiles, EveryNewGameShiftsTheCardsAnew) {
+    testing::TestEngine engine;
+    ASSERT_TRUE(engine.initialise());
+    EngineState& s = *engine.state;
+    s.settings.put(setting::IrregularPiles, "Y");
+    ASSERT_TRUE(engine.deal(0, "1"));
+    const JitterTable first = s.jitter;
+    ASSERT_TRUE(engine.deal(0, "1"));
+    EXPECT_NE(first, s.jitter);
+    for (const auto& row : s.jitter) EXPECT_EQ(row[0], 0);
+}
+
 // --- The whole collection ---------------------------------------------------
 
 // The rectangle a pile covers once dealt: its place and every card on it.
