@@ -19,19 +19,25 @@ constexpr int kDefaultGreenManyColours = 0x006000;
 constexpr int kDefaultGreenFewColours = 0x008000;
 constexpr std::string_view kCustomizedKey = "Customized_Background";
 
-bool manyColours(const EngineState& state) { return screenHasManyColours(state.host.screen()); }
+bool manyColours(const EngineState& state) {
+    return screenHasManyColours(state.host.screen());
+}
 
-std::string pictureName(int number) { return "B" + formatFixed(number, 3); }
+std::string pictureName(int number) {
+    return "B" + formatFixed(number, 3);
+}
 
-void fill(QImage& image, QRgb colour) { image.fill(QColor::fromRgb(colour)); }
+void fill(QImage& image, QRgb colour) {
+    image.fill(QColor::fromRgb(colour));
+}
 
 // A picture at the pixels of an image finer than the table's.
 QImage atPixelsOf(const QImage& image, const QImage& picture) {
     const qreal ratio = image.devicePixelRatio();
     if (ratio == 1 || picture.isNull()) return picture;
     return picture.scaled(static_cast<int>(std::lround(picture.width() * ratio)),
-                          static_cast<int>(std::lround(picture.height() * ratio)), Qt::IgnoreAspectRatio,
-                          Qt::SmoothTransformation);
+                          static_cast<int>(std::lround(picture.height() * ratio)),
+                          Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 // Repeats the picture in rows from the top-left corner until the area is covered.
@@ -79,7 +85,8 @@ bool paintCustomizedFile(EngineState& state, QImage& image) {
     showInformation(state.host, "Customized background image not found: " + path);
     state.settings.put(setting::HasCustomizedBackground, "N");
     state.settings.put(setting::BackgroundDefault, "Y");
-    ini.writeStrings(kPreferenceSection, {{std::string(kCustomizedKey), ""}, {"Background_Def", "Y"}});
+    ini.writeStrings(kPreferenceSection,
+                     {{std::string(kCustomizedKey), ""}, {"Background_Def", "Y"}});
     return false;
 }
 
@@ -89,9 +96,9 @@ QRgb colourOf(std::int32_t value) {
     if (value < 0) {
         // The system colours the stored values name; the button face is the usual one.
         switch (value & 0xFF) {
-            case 5: return qRgb(255, 255, 255);     // window
-            case 15: return qRgb(240, 240, 240);    // button face
-            case 16: return qRgb(160, 160, 160);    // button shadow
+            case 5: return qRgb(255, 255, 255);   // window
+            case 15: return qRgb(240, 240, 240);  // button face
+            case 16: return qRgb(160, 160, 160);  // button shadow
             default: return qRgb(192, 192, 192);
         }
     }
@@ -126,11 +133,10 @@ void paintBackground(EngineState& state, const PictureSource& pictures, QImage& 
         if (!demo.isNull()) tile(image, demo.convertToFormat(QImage::Format_RGB32));
         return;
     }
-    const QRgb green = colourOf(manyColours(state) ? kDefaultGreenManyColours : kDefaultGreenFewColours);
+    const QRgb green =
+        colourOf(manyColours(state) ? kDefaultGreenManyColours : kDefaultGreenFewColours);
     switch (background.kind) {
-        case BackgroundKind::Default:
-            fill(image, green);
-            return;
+        case BackgroundKind::Default: fill(image, green); return;
         case BackgroundKind::Colour:
             fill(image, colourOf(background.colour));
             if (state.settings.isYes(setting::FadeBackground) && manyColours(state))

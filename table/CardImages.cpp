@@ -18,9 +18,9 @@ constexpr QRgb kBlue = 0xFF0000FFu;  // 0xFF0000 in the library's colour order
 
 // The marks loaded with the card pictures; "004" serves the empty foundation
 // and the empty tableau pile with a fill rule alike.
-constexpr const char* kMarks[] = {"_WASTE", "_TABLEAU", "001", "003", "004", "005", "006", "008",
-                                  "009", "010", "011", "012", "013", "014", "015", "016",
-                                  "017", "018", "019", "020", "022"};
+constexpr const char* kMarks[] = {"_WASTE", "_TABLEAU", "001", "003", "004", "005", "006",
+                                  "008",    "009",      "010", "011", "012", "013", "014",
+                                  "015",    "016",      "017", "018", "019", "020", "022"};
 
 constexpr const char* kSuitLetters[] = {"H", "D", "C", "S"};
 
@@ -34,10 +34,13 @@ QImage premultiplied(QImage image) {
 CardImages::CardImages(EngineState& state, const PictureSource& pictures)
     : state_(state), pictures_(pictures) {}
 
-QImage CardImages::load(const std::string& name) const { return toPixels(premultiplied(pictures_.picture(name))); }
+QImage CardImages::load(const std::string& name) const {
+    return toPixels(premultiplied(pictures_.picture(name)));
+}
 
 QSize CardImages::pixels() const {
-    return QSize(static_cast<int>(std::lround(width_ * ratio_)), static_cast<int>(std::lround(height_ * ratio_)));
+    return QSize(static_cast<int>(std::lround(width_ * ratio_)),
+                 static_cast<int>(std::lround(height_ * ratio_)));
 }
 
 // A stored picture at the pixels of the screen.
@@ -77,7 +80,8 @@ void CardImages::setCardSize() {
     state_.cardWidth = width_;
     state_.cardHeight = height_;
     loadCardImages(false);
-    working_ = faces_[0].isNull() ? QImage(pixels(), QImage::Format_ARGB32_Premultiplied) : faces_[0].copy();
+    working_ = faces_[0].isNull() ? QImage(pixels(), QImage::Format_ARGB32_Premultiplied)
+                                  : faces_[0].copy();
 }
 
 void CardImages::loadCardImages(bool facesOnly) {
@@ -94,7 +98,8 @@ void CardImages::loadCardImages(bool facesOnly) {
     const std::string set = state_.settings.get(setting::CardSet);
     const int setNumber = static_cast<int>(state_.settings.getNumber(setting::CardSet).value_or(0));
     for (int suit = 0; suit < 4; ++suit) {
-        const QImage sheet = premultiplied(pictures_.picture("C" + size + set + kSuitLetters[suit]));
+        const QImage sheet =
+            premultiplied(pictures_.picture("C" + size + set + kSuitLetters[suit]));
         for (int rankIndex = 0; rankIndex < 13; ++rankIndex) {
             const int index = 13 * suit + rankIndex;
             QImage& face = faces_[static_cast<size_t>(index)];
@@ -103,22 +108,27 @@ void CardImages::loadCardImages(bool facesOnly) {
                 if (!face.isNull()) continue;
             }
             const QRect cell((rankIndex % 5) * width_, (rankIndex / 5) * height_, width_, height_);
-            face = sheet.isNull() || !sheet.rect().contains(cell) ? QImage() : toPixels(sheet.copy(cell));
+            face = sheet.isNull() || !sheet.rect().contains(cell) ? QImage()
+                                                                  : toPixels(sheet.copy(cell));
         }
     }
-    faces_[52] = ratio_ != 1 ? premultiplied(pictures_.cardFace(setNumber, 52, pixels())) : QImage();
+    faces_[52] =
+        ratio_ != 1 ? premultiplied(pictures_.cardFace(setNumber, 52, pixels())) : QImage();
     if (faces_[52].isNull()) faces_[52] = load("JOKER_" + size);
 }
 
 void CardImages::loadBack() {
     const std::string number = state_.settings.get(setting::BackCard);
     if (ratio_ != 1) {
-        back_ = premultiplied(pictures_.cardBack(static_cast<int>(state_.settings.getNumber(setting::BackCard).value_or(0)), pixels()));
+        back_ = premultiplied(pictures_.cardBack(
+            static_cast<int>(state_.settings.getNumber(setting::BackCard).value_or(0)), pixels()));
         if (!back_.isNull()) return;
     }
     if (letter_ == 'M' && number != "011") {
         const QImage big = load("DB" + number);
-        back_ = big.isNull() ? big : big.scaled(pixels(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        back_ = big.isNull()
+                    ? big
+                    : big.scaled(pixels(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     } else {
         back_ = load(std::string("D") + letter_ + number);
     }
@@ -132,7 +142,8 @@ const QImage& CardImages::face(int imageIndex) const {
 
 const QImage& CardImages::mark(const std::string& suffix) const {
     auto at = marks_.find(suffix);
-    if (at == marks_.end()) at = marks_.emplace(suffix, load(std::string("W") + letter_ + suffix)).first;
+    if (at == marks_.end())
+        at = marks_.emplace(suffix, load(std::string("W") + letter_ + suffix)).first;
     return at->second;
 }
 

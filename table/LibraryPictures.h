@@ -13,7 +13,9 @@ public:
     QImage cardFace(int faceSet, int imageIndex, QSize pixels) const override {
         return library_.cardFace(faceSet, imageIndex, pixels);
     }
-    QImage cardBack(int backNumber, QSize pixels) const override { return library_.cardBack(backNumber, pixels); }
+    QImage cardBack(int backNumber, QSize pixels) const override {
+        return library_.cardBack(backNumber, pixels);
+    }
 
 private:
     const ResourceLibrary& library_;

@@ -46,14 +46,15 @@ Corners cornersOf(const QRect& r, bool little) {
     const int l = r.left(), t = r.top(), rt = r.right(), b = r.bottom();
     Corners c;
     c.count = little ? 1 : 3;
-    c.points = {QPoint(l, t), QPoint(l + 1, t), QPoint(l, t + 1),
-                QPoint(rt, t), QPoint(rt - 1, t), QPoint(rt, t + 1),
-                QPoint(l, b), QPoint(l + 1, b), QPoint(l, b - 1),
-                QPoint(rt, b), QPoint(rt - 1, b), QPoint(rt, b - 1)};
+    c.points = {QPoint(l, t),      QPoint(l + 1, t),  QPoint(l, t + 1),  QPoint(rt, t),
+                QPoint(rt - 1, t), QPoint(rt, t + 1), QPoint(l, b),      QPoint(l + 1, b),
+                QPoint(l, b - 1),  QPoint(rt, b),     QPoint(rt - 1, b), QPoint(rt, b - 1)};
     return c;
 }
 
-inline QRgb* pixel(QImage& image, QPoint p) { return reinterpret_cast<QRgb*>(image.scanLine(p.y())) + p.x(); }
+inline QRgb* pixel(QImage& image, QPoint p) {
+    return reinterpret_cast<QRgb*>(image.scanLine(p.y())) + p.x();
+}
 inline QRgb pixelOf(const QImage& image, QPoint p) {
     return reinterpret_cast<const QRgb*>(image.constScanLine(p.y()))[p.x()];
 }
@@ -93,7 +94,8 @@ void TablePainter::setDevicePixelRatio(qreal ratio) {
 }
 
 void TablePainter::makeImages() {
-    const QSize pixels(static_cast<int>(std::ceil(width_ * ratio_)), static_cast<int>(std::ceil(height_ * ratio_)));
+    const QSize pixels(static_cast<int>(std::ceil(width_ * ratio_)),
+                       static_cast<int>(std::ceil(height_ * ratio_)));
     QImage table(pixels, QImage::Format_RGB32);
     QImage background(pixels, QImage::Format_RGB32);
     table.fill(Qt::black);
@@ -117,7 +119,9 @@ void TablePainter::growImages(int rows) {
     makeImages();
 }
 
-QRect TablePainter::bounds() const { return QRect(0, 0, width_, height_); }
+QRect TablePainter::bounds() const {
+    return QRect(0, 0, width_, height_);
+}
 
 QRect TablePainter::toPixels(const QRect& r) const {
     if (ratio_ == 1) return r;
@@ -130,14 +134,21 @@ QRect TablePainter::toPixels(const QRect& r) const {
 
 QPoint TablePainter::toPixels(QPoint p) const {
     if (ratio_ == 1) return p;
-    return QPoint(static_cast<int>(std::lround(p.x() * ratio_)), static_cast<int>(std::lround(p.y() * ratio_)));
+    return QPoint(static_cast<int>(std::lround(p.x() * ratio_)),
+                  static_cast<int>(std::lround(p.y() * ratio_)));
 }
 
-int TablePainter::scrollPosition() const { return state_.catalogue.scrollOffset(); }
+int TablePainter::scrollPosition() const {
+    return state_.catalogue.scrollOffset();
+}
 
-QPoint TablePainter::toTable(Point p) const { return QPoint(p.x, p.y + scrollPosition()); }
+QPoint TablePainter::toTable(Point p) const {
+    return QPoint(p.x, p.y + scrollPosition());
+}
 
-QRect TablePainter::cardRect(Point p) const { return QRect(toTable(p), QSize(cards_.width(), cards_.height())); }
+QRect TablePainter::cardRect(Point p) const {
+    return QRect(toTable(p), QSize(cards_.width(), cards_.height()));
+}
 
 void TablePainter::changed(const QRect& rect) {
     if (onChanged && !rect.isEmpty()) onChanged(rect);
@@ -157,14 +168,16 @@ void TablePainter::copyBackground(const QRect& area) {
 void TablePainter::chooseRandomLooks() {
     if (state_.settings.isYes(setting::RandomBackground)) {
         chooseRandomBackground(state_, pictures_);
-        paintBackground(state_, pictures_, background_, currentBackground(state_), scrollBarShown_ ? 80 : 0);
+        paintBackground(state_, pictures_, background_, currentBackground(state_),
+                        scrollBarShown_ ? 80 : 0);
     }
     if (state_.settings.isYes(setting::RandomCard) || state_.settings.isYes(setting::RandomDeck))
         chooseRandomCardSets(state_, cards_);
 }
 
 void TablePainter::clearTableImage() {
-    paintBackground(state_, pictures_, background_, currentBackground(state_), scrollBarShown_ ? 80 : 0);
+    paintBackground(state_, pictures_, background_, currentBackground(state_),
+                    scrollBarShown_ ? 80 : 0);
     copyBackground(bounds());
     extent_ = 0;
     looks_.fill("-");
@@ -186,12 +199,15 @@ int TablePainter::pileIndex(PileRef pile) {
         case Collection::StockGroup: return pile.slot;
         case Collection::Foundations: return kStockSlots + pile.slot;
         case Collection::Tableau: return kStockSlots + kFoundationSlots + pile.slot;
-        case Collection::Reserves: return kStockSlots + kFoundationSlots + kTableauSlots + pile.slot;
+        case Collection::Reserves:
+            return kStockSlots + kFoundationSlots + kTableauSlots + pile.slot;
     }
     return 0;
 }
 
-PileRef TablePainter::pileAt(int index) { return snapshotSlot(index); }
+PileRef TablePainter::pileAt(int index) {
+    return snapshotSlot(index);
+}
 
 bool TablePainter::isShown(PileRef pile) const {
     const RuleTable& r = state_.rules;
@@ -200,7 +216,8 @@ bool TablePainter::isShown(PileRef pile) const {
             if (isHidden(Point{stockCopy(state_, pile.slot).x, 0})) return false;
             break;
         case Collection::Foundations:
-            if (pile.slot >= r.foundations() || (pile.slot == 0 && isSelectionGame(r))) return false;
+            if (pile.slot >= r.foundations() || (pile.slot == 0 && isSelectionGame(r)))
+                return false;
             break;
         case Collection::Tableau:
             if (pile.slot >= r.tableauPiles()) return false;
@@ -235,13 +252,16 @@ std::vector<TablePainter::DrawStep> TablePainter::drawSteps() const {
         const PileRef pile{Collection::StockGroup, slot};
         if (!isShown(pile)) continue;
         const StockCopy copy = stockCopy(state_, slot);
-        const QRect rect(copy.x - kThicknessRoom, copy.y - kThicknessRoom, W + kThicknessRoom, H + kThicknessRoom);
+        const QRect rect(copy.x - kThicknessRoom, copy.y - kThicknessRoom, W + kThicknessRoom,
+                         H + kThicknessRoom);
         steps.push_back({DrawStep::Kind::StockSide, pile, 0, rect});
     }
     for (int slot = 0; slot < kFoundationSlots; ++slot)
-        if (isShown({Collection::Foundations, slot})) addPileSteps(steps, {Collection::Foundations, slot});
+        if (isShown({Collection::Foundations, slot}))
+            addPileSteps(steps, {Collection::Foundations, slot});
     for (int slot = 0; slot < kReserveSlots; ++slot)
-        if (isShown({Collection::Reserves, slot})) addPileSteps(steps, {Collection::Reserves, slot});
+        if (isShown({Collection::Reserves, slot}))
+            addPileSteps(steps, {Collection::Reserves, slot});
 
     // The tableau in deal order: pile after pile, or row by row across the piles.
     std::vector<std::vector<DrawStep>> piles;
@@ -268,7 +288,8 @@ std::string TablePainter::lookOf(PileRef pile) const {
     const std::string& text = *state_.piles.pile(pile.collection, pile.slot);
     // In table image coordinates, which scrolling leaves as they are.
     const QPoint at = toTable(pilePosition(state_, pile));
-    std::string look = std::to_string(at.x()) + "," + std::to_string(at.y()) + ":" + pileSnapshot(state_, text);
+    std::string look =
+        std::to_string(at.x()) + "," + std::to_string(at.y()) + ":" + pileSnapshot(state_, text);
     if (text.empty()) look += ":" + markOf(state_, pile).value_or("");
     if (pile.collection == Collection::StockGroup) {
         // What the stock-side piles show depends on rules, not only on the faces.
@@ -284,7 +305,8 @@ std::string TablePainter::lookOf(PileRef pile) const {
 
 void TablePainter::remember(const std::vector<DrawStep>& steps) {
     extents_.fill(QRect());
-    for (const DrawStep& step : steps) extents_[static_cast<size_t>(pileIndex(step.pile))] |= step.rect;
+    for (const DrawStep& step : steps)
+        extents_[static_cast<size_t>(pileIndex(step.pile))] |= step.rect;
     for (int i = 0; i < kPileCount; ++i) looks_[static_cast<size_t>(i)] = lookOf(pileAt(i));
 }
 
@@ -309,7 +331,8 @@ void TablePainter::drawTableBeforeDeal() {
     copyBackground(bounds());
     const bool marks = state_.rules[rule::TableauFan] != 4;
     auto dealt = [](const DrawStep& step) {
-        return step.pile.collection == Collection::Tableau || step.pile.collection == Collection::Reserves;
+        return step.pile.collection == Collection::Tableau ||
+               step.pile.collection == Collection::Reserves;
     };
     const auto steps = drawSteps();
     for (const DrawStep& step : steps) {
@@ -317,7 +340,8 @@ void TablePainter::drawTableBeforeDeal() {
             runStep(step, bounds());
         } else if (marks && step.index == 0) {
             if (const auto mark = markOf(state_, step.pile))
-                drawImage(cards_.mark(*mark), cardRect(pilePosition(state_, step.pile)).topLeft(), bounds(), false, false);
+                drawImage(cards_.mark(*mark), cardRect(pilePosition(state_, step.pile)).topLeft(),
+                          bounds(), false, false);
         }
     }
     remember(steps);
@@ -329,8 +353,8 @@ void TablePainter::drawTableBeforeDeal() {
 std::vector<TablePainter::DealtCard> TablePainter::dealOrder() const {
     std::vector<DealtCard> order;
     for (const DrawStep& step : drawSteps())
-        if (step.kind == DrawStep::Kind::Card &&
-            (step.pile.collection == Collection::Tableau || step.pile.collection == Collection::Reserves))
+        if (step.kind == DrawStep::Kind::Card && (step.pile.collection == Collection::Tableau ||
+                                                  step.pile.collection == Collection::Reserves))
             order.push_back({step.pile, step.index});
     return order;
 }
@@ -389,9 +413,7 @@ void TablePainter::redrawArea(const QRect& area, const std::vector<DrawStep>& st
 
 void TablePainter::runStep(const DrawStep& step, const QRect& clip) {
     switch (step.kind) {
-        case DrawStep::Kind::StockSide:
-            drawStockSide(step.pile, clip);
-            return;
+        case DrawStep::Kind::StockSide: drawStockSide(step.pile, clip); return;
         case DrawStep::Kind::Mark: {
             const auto mark = markOf(state_, step.pile);
             if (mark) drawImage(cards_.mark(*mark), step.rect.topLeft(), clip, false, false);
@@ -404,7 +426,8 @@ void TablePainter::runStep(const DrawStep& step, const QRect& clip) {
             if (code == kGap) return;
             const QRect rect = cardRect(cardPositionAt(state_, step.pile, step.index));
             drawFace(code, state_.cards.isFaceDown(code), rect.topLeft(), clip, false);
-            if (selected_.count(code) && !(step.pile == PileRef{Collection::Foundations, 0})) invert(rect, clip);
+            if (selected_.count(code) && !(step.pile == PileRef{Collection::Foundations, 0}))
+                invert(rect, clip);
             return;
         }
     }
@@ -416,15 +439,19 @@ void TablePainter::drawStockSide(PileRef pile, const QRect& clip) {
     const int W = cards_.width(), H = cards_.height();
     const QPoint base(copy.x, copy.y);
     if (text.empty()) {
-        if (const auto mark = markOf(state_, pile)) drawImage(cards_.mark(*mark), base, clip, false, false);
+        if (const auto mark = markOf(state_, pile))
+            drawImage(cards_.mark(*mark), base, clip, false, false);
         return;
     }
     const int d = stockThickness(positions(text));
     copyBackground(QRect(base.x() - kThicknessRoom, base.y() - kThicknessRoom, W + kThicknessRoom,
-                         H + kThicknessRoom) & clip);
+                         H + kThicknessRoom) &
+                   clip);
     bool faceDown = false;
-    if (pile.slot == kStock) faceDown = state_.rules[rule::StockFaceState] != 0;
-    else if (pile.slot == kWaste) faceDown = state_.rules[rule::WasteKind] == 2;
+    if (pile.slot == kStock)
+        faceDown = state_.rules[rule::StockFaceState] != 0;
+    else if (pile.slot == kWaste)
+        faceDown = state_.rules[rule::WasteKind] == 2;
     const QPoint at = base - QPoint(d, d);
     drawFace(topCard(text), faceDown, at, clip, true);
     if (d == 0) return;
@@ -443,7 +470,8 @@ void TablePainter::drawStockSide(PileRef pile, const QRect& clip) {
         const QRect r = toPixels(where & clip) & table_.rect();
         for (int y = r.top(); y <= r.bottom(); ++y)
             for (int x = r.left(); x <= r.right(); ++x) {
-                const int offset = static_cast<int>((horizontal ? y - pixels.top() : x - pixels.left()) / ratio_);
+                const int offset =
+                    static_cast<int>((horizontal ? y - pixels.top() : x - pixels.left()) / ratio_);
                 *pixel(table_, {x, y}) = offset % 2 == 0 ? 0xFF808080u : 0xFFE8E8E8u;
             }
     };
@@ -451,13 +479,15 @@ void TablePainter::drawStockSide(PileRef pile, const QRect& clip) {
     strip(cards_.border(1), right, QPoint(kThicknessRoom - d, 0), false);
 }
 
-void TablePainter::drawFace(int code, bool faceDown, QPoint at, const QRect& clip, bool greyCorner) {
+void TablePainter::drawFace(int code, bool faceDown, QPoint at, const QRect& clip,
+                            bool greyCorner) {
     const QImage& image = faceDown ? cards_.back() : cards_.face(imageIndex(code));
     if (!faceDown && (code < 1 || code > kCardCodes)) return;
     drawImage(image, at, clip, true, greyCorner);
 }
 
-void TablePainter::drawImage(const QImage& image, QPoint at, const QRect& clip, bool corners, bool greyCorner) {
+void TablePainter::drawImage(const QImage& image, QPoint at, const QRect& clip, bool corners,
+                             bool greyCorner) {
     if (image.isNull() || at.x() < kHiddenBelow || at.y() < kHiddenBelow) return;
     extent_ = std::max(extent_, at.y() + static_cast<int>(std::ceil(image.height() / ratio_)));
     const QPoint origin = toPixels(at);
@@ -472,12 +502,14 @@ void TablePainter::drawImage(const QImage& image, QPoint at, const QRect& clip, 
     if (corners)
         for (int n = 0; n < 2; ++n)
             for (int i = 0; i < cut.count; ++i)
-                if (const QPoint p = cut.corner(n)[i]; r.contains(p)) under[n * 3 + i] = pixelOf(table_, p);
+                if (const QPoint p = cut.corner(n)[i]; r.contains(p))
+                    under[n * 3 + i] = pixelOf(table_, p);
     const QImage src = image.format() == QImage::Format_ARGB32_Premultiplied
                            ? image
                            : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     for (int y = r.top(); y <= r.bottom(); ++y) {
-        const QRgb* from = reinterpret_cast<const QRgb*>(src.constScanLine(y - origin.y())) + (r.left() - origin.x());
+        const QRgb* from = reinterpret_cast<const QRgb*>(src.constScanLine(y - origin.y())) +
+                           (r.left() - origin.x());
         QRgb* to = reinterpret_cast<QRgb*>(table_.scanLine(y)) + r.left();
         for (int x = 0; x < r.width(); ++x) to[x] = over(from[x], to[x]);
     }
@@ -486,9 +518,12 @@ void TablePainter::drawImage(const QImage& image, QPoint at, const QRect& clip, 
         for (int i = 0; i < cut.count; ++i) {
             const QPoint p = cut.corner(n)[i];
             if (!r.contains(p)) continue;
-            if (n < 2) *pixel(table_, p) = under[n * 3 + i];
-            else if (n == 3 && greyCorner) *pixel(table_, p) = kGreyCorner;
-            else *pixel(table_, p) = pixelOf(background_, p);
+            if (n < 2)
+                *pixel(table_, p) = under[n * 3 + i];
+            else if (n == 3 && greyCorner)
+                *pixel(table_, p) = kGreyCorner;
+            else
+                *pixel(table_, p) = pixelOf(background_, p);
         }
 }
 
@@ -498,7 +533,8 @@ void TablePainter::restoreCornersAt(const QRect& rect, const QRect& clip) {
     const Corners cut = cornersOf(rect, cards_.width() == 25);
     for (int n = 0; n < 4; ++n)
         for (int i = 0; i < cut.count; ++i)
-            if (const QPoint p = cut.corner(n)[i]; r.contains(p)) *pixel(table_, p) = pixelOf(background_, p);
+            if (const QPoint p = cut.corner(n)[i]; r.contains(p))
+                *pixel(table_, p) = pixelOf(background_, p);
 }
 
 void TablePainter::invert(const QRect& rect, const QRect& clip) {
@@ -566,9 +602,11 @@ ScrollDecision TablePainter::decideScroll(int clientHeight, bool barShown) const
     const int kind = state_.rules[rule::TableauFan];
     const bool allowed = state_.settings.isYes(setting::VertScrollBar) && (kind == 1 || kind == 8);
     const int H = cards_.height();
-    const bool moreRoom = (!barShown && clientHeight < extent_) || (barShown && height_ - 2 * H < extent_);
+    const bool moreRoom =
+        (!barShown && clientHeight < extent_) || (barShown && height_ - 2 * H < extent_);
     if (barShown && (clientHeight >= extent_ || !allowed)) return {ScrollDecision::Action::Hide, 0};
-    if (moreRoom && allowed) return {ScrollDecision::Action::Grow, 2 * H + (extent_ - clientHeight)};
+    if (moreRoom && allowed)
+        return {ScrollDecision::Action::Grow, 2 * H + (extent_ - clientHeight)};
     return {};
 }
 

@@ -157,7 +157,8 @@ private:
         int index;   // card position in the pile (Card)
         QRect rect;  // table image rectangle it paints
     };
-    static constexpr int kPileCount = kStockSlots + kFoundationSlots + kTableauSlots + kReserveSlots;
+    static constexpr int kPileCount =
+        kStockSlots + kFoundationSlots + kTableauSlots + kReserveSlots;
 
     void makeImages();
     QRect bounds() const;
@@ -175,7 +176,8 @@ private:
     void redrawArea(const QRect& area, const std::vector<DrawStep>& steps);
     void runStep(const DrawStep& step, const QRect& clip);
     void drawStockSide(PileRef pile, const QRect& clip);
-    void drawImage(const QImage& image, QPoint at, const QRect& clip, bool corners, bool greyCorner);
+    void drawImage(const QImage& image, QPoint at, const QRect& clip, bool corners,
+                   bool greyCorner);
     void drawFace(int code, bool faceDown, QPoint at, const QRect& clip, bool greyCorner);
     void restoreCornersAt(const QRect& rect, const QRect& clip);
     void invert(const QRect& rect, const QRect& clip);
