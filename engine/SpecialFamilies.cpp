@@ -1,6 +1,8 @@
 // The hooks of the special game families: each does nothing until its family is played.
 #include "engine/SpecialFamilies.h"
 
+#include "engine/CompleteRuns.h"
+
 namespace tarvelle {
 
 bool selectCard(EngineState&, int) { return false; }
@@ -9,7 +11,7 @@ bool closeUpAndRefill(EngineState&) { return false; }
 bool stockPressWithSelection(EngineState&) { return false; }
 void dropRedealtCardFromSelection(EngineState&) {}
 
-void completeRunCheck(EngineState&, int) {}
+void completeRunCheck(EngineState& state, int k) { checkCompleteRun(state, k); }
 void fourOfAKindCheck(EngineState&, int) {}
 void tenInARowCheck(EngineState&) {}
 void followUpKind30(EngineState&, int, int) {}
