@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -39,6 +42,18 @@ std::vector<int> alternatingAceToKing() {
     return run;
 }
 
+// The cards of the table, sorted; gaps are not cards.
+std::vector<int> cardsOnTable(const EngineState& s) {
+    std::vector<int> cards;
+    for (int line = 0; line < kSnapshotLines; ++line) {
+        const PileRef slot = snapshotSlot(line);
+        for (int code : codesOf(*s.piles.pile(slot.collection, slot.slot)))
+            if (code != kGap) cards.push_back(code);
+    }
+    std::sort(cards.begin(), cards.end());
+    return cards;
+}
+
 class CompleteRuns : public TableFixture {
 protected:
     void SetUp() override { useGame(3); }  // Spider: eight run foundations, ten piles
@@ -56,16 +71,6 @@ protected:
     }
     std::vector<int> tableau(int k) { return codesOf(s().piles.tableau[static_cast<size_t>(k)]); }
     std::vector<int> foundation(int f) { return codesOf(s().piles.foundations[static_cast<size_t>(f)]); }
-    std::vector<int> cardsOnTable() {
-        std::vector<int> cards;
-        for (int line = 0; line < kSnapshotLines; ++line) {
-            const PileRef slot = snapshotSlot(line);
-            for (int code : codesOf(*s().piles.pile(slot.collection, slot.slot)))
-                if (code != kGap) cards.push_back(code);
-        }
-        std::sort(cards.begin(), cards.end());
-        return cards;
-    }
 };
 
 // --- Which runs leave, and for which foundation ---------------------------------
@@ -94,11 +99,11 @@ TEST_P(RunCases, TheRunLeavesWhenTheMoveThatCompletedItEnds) {
     layTopFirst(0, below);
     lay(Collection::Tableau, 1, {c.topFirst.front()});
     if (c.faceDownFromTop >= 0) faceDown(c.topFirst[static_cast<size_t>(c.faceDownFromTop)]);
-    const auto cards = cardsOnTable();
+    const auto cards = cardsOnTable(s());
 
     ASSERT_TRUE(executeAction(s(), c.topFirst.front(), "Fila1"));
 
-    EXPECT_EQ(cardsOnTable(), cards);
+    EXPECT_EQ(cardsOnTable(s()), cards);
     if (c.target < 0) {
         EXPECT_EQ(tableau(0).size(), c.topFirst.size() + 1);
         for (int f = 0; f < 8; ++f) EXPECT_EQ(foundation(f).size(), f < static_cast<int>(c.started.size()) ? 1u : 0u);
@@ -260,6 +265,42 @@ TEST_P(LastRun, TheMoveThatCompletesTheLastRunWinsTheGame) {
 
 // Spider, Spider One Suit, Spiderette, Scorpion.
 INSTANTIATE_TEST_SUITE_P(Games, LastRun, ::testing::Values(3, 16, 17, 33));
+
+// A whole deal played to its win: the stored line, as the command-line tool
+// takes it, goes through the player's moves and presses one by one.
+TEST(WinningLine, SpiderOneSuitIsWonByItsStoredLine) {
+    std::ifstream in(TARVELLE_SPIDER_ONE_SUIT_WIN);
+    ASSERT_TRUE(in) << "cannot read " << TARVELLE_SPIDER_ONE_SUIT_WIN;
+    std::string header;
+    std::getline(in, header);
+    int game = 0;
+    char number[16] = {};
+    ASSERT_EQ(std::sscanf(header.c_str(), "# game %d number %15s", &game, number), 2) << header;
+    TestEngine engine;
+    ASSERT_TRUE(engine.initialise());
+    ASSERT_TRUE(engine.deal(game, number));
+    EngineState& s = *engine.state;
+    const auto deck = cardsOnTable(s);
+
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty() || line.front() == '#') continue;
+        ASSERT_FALSE(s.flags[Flag::Ended]) << "the game ended before " << line;
+        std::istringstream words(line);
+        std::string command, first, second;
+        words >> command >> first >> second;
+        if (command == "move") {
+            ASSERT_TRUE(playerMove(s, codeOf(first), second)) << line;
+        } else {
+            ASSERT_EQ(command, "click") << line;
+            ASSERT_TRUE(playerClick(s, first)) << line;
+        }
+    }
+    EXPECT_TRUE(s.flags[Flag::Ended]);
+    EXPECT_TRUE(winTest(s));
+    EXPECT_EQ(cardsOnTable(s), deck);
+    for (int f = 0; f < s.rules.foundations(); ++f) EXPECT_EQ(cardsIn(s.piles.foundations[static_cast<size_t>(f)]), 13);
+}
 
 }  // namespace
 }  // namespace tarvelle
