@@ -266,11 +266,14 @@ TEST_P(LastRun, TheMoveThatCompletesTheLastRunWinsTheGame) {
 // Spider, Spider One Suit, Spiderette, Scorpion.
 INSTANTIATE_TEST_SUITE_P(Games, LastRun, ::testing::Values(3, 16, 17, 33));
 
-// A whole deal played to its win: the stored line, as the command-line tool
+// Whole deals played to their win: each stored line, as the command-line tool
 // takes it, goes through the player's moves and presses one by one.
-TEST(WinningLine, SpiderOneSuitIsWonByItsStoredLine) {
-    std::ifstream in(TARVELLE_SPIDER_ONE_SUIT_WIN);
-    ASSERT_TRUE(in) << "cannot read " << TARVELLE_SPIDER_ONE_SUIT_WIN;
+class WinningLine : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(WinningLine, WinsItsDeal) {
+    const std::string path = std::string(TARVELLE_WINNING_LINES) + GetParam();
+    std::ifstream in(path);
+    ASSERT_TRUE(in) << "cannot read " << path;
     std::string header;
     std::getline(in, header);
     int game = 0;
@@ -301,6 +304,12 @@ TEST(WinningLine, SpiderOneSuitIsWonByItsStoredLine) {
     EXPECT_EQ(cardsOnTable(s), deck);
     for (int f = 0; f < s.rules.foundations(); ++f) EXPECT_EQ(cardsIn(s.piles.foundations[static_cast<size_t>(f)]), 13);
 }
+
+INSTANTIATE_TEST_SUITE_P(Deals, WinningLine, ::testing::Values("SpiderOneSuit.txt", "Scorpion.txt"),
+                         [](const auto& info) {
+                             const std::string file = info.param;
+                             return file.substr(0, file.find('.'));
+                         });
 
 }  // namespace
 }  // namespace tarvelle
