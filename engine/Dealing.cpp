@@ -608,9 +608,12 @@ void deal(EngineState& state) {
         }
     }
 
+    // "One rank below the foundation base" needs a base that is a rank; a base
+    // that is a special rule (or any card, or a joker) leaves the pile to a king.
+    const int firstBase = r[rule::FoundationBase];
+    const int belowBase = firstBase >= 1 && firstBase <= 13 ? previousRankWrapping(firstBase) : 13;
     for (int k = 0; k < piles; ++k)
-        if (r[rule::TableauEmpty + k] == 91)
-            r.set(rule::TableauEmpty + k, previousRankWrapping(r[rule::FoundationBase]));
+        if (r[rule::TableauEmpty + k] == 91) r.set(rule::TableauEmpty + k, belowBase);
 
     if (r[rule::ExtraFoundationCard] == 1 && !list.empty())
         put(state, Collection::Foundations, 0, list.take(), '1');

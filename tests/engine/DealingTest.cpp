@@ -173,6 +173,16 @@ TEST_F(Collection, DealtBasesAndKingsUnderTheirPiles) {
     }
 }
 
+// "King only" on a customized Scorpion: its foundations have a special base,
+// not a rank, so an empty pile takes a king rather than nothing.
+TEST_F(Collection, KingOnlyFillOfACustomizedGameWithoutABaseRank) {
+    EngineState& s = *engine.state;
+    s.settings.put(setting::GameId, "0033");
+    ASSERT_EQ(s.catalogue.WriteCustomGame("My Scorpion", 0, 1, 1), 8000);
+    ASSERT_TRUE(engine.deal(8000, "77"));
+    for (int k = 0; k < 7; ++k) EXPECT_EQ(s.rules[rule::TableauEmpty + k], 13) << "pile " << k;
+}
+
 // Deals of hand-made rule tables.
 struct Deal : ::testing::Test {
     HeadlessHost host;
@@ -237,6 +247,24 @@ TEST_F(Deal, DealtBaseRanksAndFillBelowTheBase) {
     for (int k = 0; k < 16; ++k) EXPECT_EQ(r[rule::FoundationBase + k], base);
     EXPECT_EQ(r[rule::TableauEmpty + 0], previousRankWrapping(base));
     EXPECT_EQ(r[rule::TableauEmpty + 1], 0);
+}
+
+TEST_F(Deal, FillBelowTheBaseNeedsABaseRank) {
+    const std::pair<int, int> cases[] = {
+        {1, 13}, {5, 4}, {13, 12},    // a rank: the one below it, wrapping
+        {0, 13}, {-1, 13}, {-2, 13},  // no base, any card, a joker
+        {81, 13}, {83, 13}, {93, 13}, // special foundation rules
+    };
+    dealAll(2, 1);
+    for (auto [base, fill] : cases) {
+        state.piles.clear();
+        r.set(rule::FoundationBase, base);
+        r.set(rule::TableauEmpty + 0, 91);
+        r.set(rule::TableauEmpty + 1, -1);
+        deal(state);
+        EXPECT_EQ(r[rule::TableauEmpty + 0], fill) << "base " << base;
+        EXPECT_EQ(r[rule::TableauEmpty + 1], -1) << "base " << base;
+    }
 }
 
 TEST_F(Deal, OneCardOfARankAndJokersToTheTableau) {
