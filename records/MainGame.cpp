@@ -74,7 +74,7 @@ std::string TMainGame::GameName(int id) const {
 int TMainGame::GameIdOfName(std::string_view name) const {
     const std::string_view wanted = trimRight(name);
     for (const auto& entry : games_)
-        if (equalsNoCase(entry.name(), wanted)) return entry.id();
+        if (entry.id() >= 0 && equalsNoCase(entry.name(), wanted)) return entry.id();
     for (const auto& game : readCustomGames())
         if (equalsNoCase(game.name, wanted)) return game.id;
     return -1;
@@ -104,7 +104,9 @@ bool TMainGame::CanPlayOnScreen(int id) const {
 
 std::vector<std::string> TMainGame::AllGameNames() const {
     std::vector<std::string> names;
-    for (const auto& entry : games_) names.push_back(entry.name());
+    // A damaged line of the game list keeps its place but names no game to choose.
+    for (const auto& entry : games_)
+        if (entry.id() >= 0) names.push_back(entry.name());
     for (const auto& game : readCustomGames()) names.push_back(game.name);
     std::stable_sort(names.begin(), names.end(), lessNoCase);
     return names;

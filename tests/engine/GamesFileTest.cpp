@@ -135,6 +135,20 @@ TEST_F(SmallFile, HiddenGameShiftsTheColumns) {
     EXPECT_EQ(values[3], 3);
 }
 
+TEST_F(SmallFile, EmptyAndDamagedGameLinesKeepTheLaterColumns) {
+    install({"[Sect1]", game(5, 0, "A"), "", shift("5   x0x000Broken id"), game(4, 7, "B"), "",
+             "[Sect2]", rules(21, {"10", "20", "30", "40"})});
+    ASSERT_TRUE(engine.initialise());
+    // Only the line that names a game is reported.
+    ASSERT_EQ(engine.host.messages.size(), 1u);
+    EXPECT_NE(engine.host.messages[0].text.find("Broken id"), std::string::npos);
+    EXPECT_EQ(engine.state->catalogue.GameColumn(7), 3);
+    ASSERT_TRUE(load(7));
+    EXPECT_EQ(engine.state->rules[21], 40);
+    EXPECT_EQ(engine.state->catalogue.AllGameNames(), (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(engine.state->catalogue.GameIdOfName("Broken id"), -1);
+}
+
 TEST_F(SmallFile, CustomizedGameLoadsItsBaseWithTheOverride) {
     install({"[Sect1]", game(5, 0, "A"), "[Sect2]", rules(21, {"1"}), rules(13, {"1"}), rules(284, {"2"}),
              rules(112, {"13"}), rules(113, {"13"})});
