@@ -129,8 +129,9 @@ std::vector<CustomGame> TMainGame::readCustomGames() const {
     for (size_t first = 1; first < lines.size(); first += kCustomRecordLines) {
         const std::string& head = lines[first];
         auto id = numberField(head, 0, 4);
-        // A record whose id is not a number is no game at all.
-        if (!id) continue;
+        // A record whose id is not a number is no game at all; nor is one whose id
+        // is outside the customized range, where it would stand for a built-in game.
+        if (!id || *id < kFirstCustomGameId || *id > kLastCustomGameId) continue;
         CustomGame game;
         game.id = *id;
         game.name = std::string(trimRight(field(head, 4, 50)));

@@ -24,7 +24,9 @@ std::string customRecord(int id, const std::string& name, int base, const std::s
     padded.resize(50, ' ');
     std::string baseText = std::to_string(base);
     baseText.insert(0, 4 - baseText.size(), '0');
-    std::string record = std::to_string(id) + padded + baseText + "\r\n" + overrideText + "\r\n";
+    std::string idText = std::to_string(id);
+    idText.insert(0, 4 - idText.size(), '0');
+    std::string record = idText + padded + baseText + "\r\n" + overrideText + "\r\n";
     for (int i = 2; i < 30; ++i) record += "\r\n";
     return record;
 }
@@ -87,9 +89,13 @@ TEST_F(Catalogue, CustomizingACustomizedGameKeepsTheBuiltInBase) {
 TEST_F(Catalogue, DamagedRecordsAreSkippedAndACutRecordIsCompleted) {
     std::string broken = "80x1Broken\r\n";
     for (int i = 1; i < 30; ++i) broken += "\r\n";
-    writeCustom(customRecord(8000, "Fine", 1, "0010011") + broken + "8002Cut short\r\n");
+    writeCustom(customRecord(8000, "Fine", 1, "0010011") + broken + customRecord(5, "Impostor", 1, "0010011") +
+                "8002Cut short\r\n");
     EXPECT_EQ(games.GameName(8000), "Fine");
     EXPECT_EQ(games.GameIdOfName("Broken"), -1);
+    // An id outside 8000-9999 would pass the record off as built-in game 5.
+    EXPECT_EQ(games.GameIdOfName("Impostor"), -1);
+    EXPECT_EQ(games.CustomGames().size(), 2u);
     // A record cut before its override line is named, but has no base to play.
     EXPECT_EQ(games.GameName(8002), "Cut short");
     EXPECT_EQ(games.CustomGameInfo(8002).baseId, -1);
