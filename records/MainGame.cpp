@@ -214,20 +214,26 @@ bool TMainGame::DeleteCustomGame(int id, std::string_view name, bool isCurrent) 
 
     host_.setWaitCursor(true);
     auto lines = readCustomLines();
-    for (size_t first = 1; first < lines.size(); first += kCustomRecordLines) {
+    bool found = false;
+    for (size_t first = 1; first < lines.size() && !found; first += kCustomRecordLines) {
         if (numberField(lines[first], 0, 4) != id) continue;
         size_t last = std::min(lines.size(), first + kCustomRecordLines);
         lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(first),
                     lines.begin() + static_cast<std::ptrdiff_t>(last));
-        break;
+        found = true;
     }
-    bool written = files::replaceLines(customGamesPath(), lines);
+    // While the record stays in the file the game stays, and so do its favourite
+    // and its statistics.
+    if (found && !files::replaceLines(customGamesPath(), lines)) {
+        host_.setWaitCursor(false);
+        showError(host_, "Cannot write file:\r" + files::nativePath(customGamesPath()));
+        return false;
+    }
     RemoveFavourite(name);
     if (hooks.clearRecordsOfGame) hooks.clearRecordsOfGame(id);
     if (hooks.gamesChanged) hooks.gamesChanged();
     host_.setWaitCursor(false);
-    if (!written) showError(host_, "Cannot write file:\r" + files::nativePath(customGamesPath()));
-    return written;
+    return true;
 }
 
 // --- Favourites and recent game numbers ---------------------------------------

@@ -2,6 +2,9 @@
 #include "records/MainGame.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include "engine/HeadlessHost.h"
 #include "records/IniFile.h"
@@ -126,6 +129,38 @@ TEST_F(Catalogue, DeletingAsksThenRemovesRecordAndFavourite) {
     IniFile cfg(configPath(settings));
     EXPECT_EQ(cfg.readString("Favourite Games", "Game001", ""), "Spider");
     EXPECT_FALSE(cfg.keyExists("Favourite Games", "Game002"));
+}
+
+// Files of more than a few bytes cannot be written while it lives.
+struct FileSizeLimit {
+    rlimit saved{};
+    void (*savedHandler)(int) = nullptr;
+    FileSizeLimit() {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 4;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, savedHandler);
+    }
+};
+
+TEST_F(Catalogue, AFailedDeleteKeepsTheGameItsFavouriteAndItsRecords) {
+    writeCustom(customRecord(8000, "A", 1, "0010011"));
+    games.WriteFavourites({"A"});
+    bool cleared = false;
+    games.hooks.clearRecordsOfGame = [&](int) { cleared = true; };
+    {
+        FileSizeLimit limit;
+        EXPECT_FALSE(games.DeleteCustomGame(8000, "A", false));
+    }
+    EXPECT_EQ(host.messages.back().text, "Cannot write file:\r" + dir.file("DATA/GAM_CUST.DAT"));
+    EXPECT_EQ(games.GameName(8000), "A");
+    EXPECT_EQ(games.Favourites(), std::vector<std::string>{"A"});
+    EXPECT_FALSE(cleared);
 }
 
 TEST_F(Catalogue, RecentGameNumbersHoldNoRepeats) {
