@@ -376,5 +376,51 @@ TEST_F(Deal, KingsAtTheBottomTradePlacesWithTheStock) {
     EXPECT_EQ(positions(state.piles.stock()), 39);
 }
 
+// The play-outs of the deal take a card from under others; the cards above it stay.
+TEST_F(Deal, PlayOutsTakeCardsFromUnderOthers) {
+    auto klondikeFoundations = [&](int base) {
+        r.set(rule::Foundations, 4);
+        for (int f = 0; f < 4; ++f) {
+            r.set(rule::FoundationBase + f, base);
+            r.set(rule::FoundationDirection + f, 1);
+            r.set(rule::FoundationMost + f, 13);
+        }
+    };
+    for (const char* number : {"1", "3141592653589", "27", "9999999999999"}) {
+        SCOPED_TRACE(number);
+        // Starting value 96: every ace goes out and the stock fills its place.
+        state.piles.clear();
+        state.settings.put(setting::GameNumber, number);
+        dealAll(4, 8);
+        r.set(rule::Arrangement, 0);
+        r.set(rule::StockDeal, 20);
+        klondikeFoundations(1);
+        r.set(rule::FoundationStart, 96);
+        deal(state);
+        int played = 0;
+        for (int f = 0; f < 4; ++f) played += positions(foundation(f));
+        for (int k = 0; k < 4; ++k) {
+            EXPECT_EQ(positions(tableau(k)), 8) << "pile " << k;
+            for (int c : codesOf(tableau(k))) EXPECT_NE(rank(c), 1) << "pile " << k;
+        }
+        const auto stock = codesOf(state.piles.stock());
+        EXPECT_EQ(played + std::count_if(stock.begin(), stock.end(), [](int c) { return rank(c) == 1; }), 4);
+        EXPECT_EQ(static_cast<int>(stock.size()), 20 - played);
+
+        // Arrangement 7: the bottom card of pile k goes to foundation k.
+        state.piles.clear();
+        r.set(rule::FoundationStart, 0);
+        klondikeFoundations(-1);
+        dealAll(4, 13);
+        r.set(rule::StockDeal, 0);
+        r.set(rule::Arrangement, 7);
+        deal(state);
+        for (int k = 0; k < 4; ++k) {
+            EXPECT_EQ(positions(foundation(k)), 1) << "foundation " << k;
+            EXPECT_EQ(positions(tableau(k)), 12) << "pile " << k;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tarvelle
