@@ -266,9 +266,11 @@ void arrangeKingsToStock(EngineState& s) {
         for (int k = 0; k < count; ++k) {
             std::string& pile = slot(s, c, k);
             if (rank(bottomCard(pile)) != 13) continue;
-            // The whole pile goes under the stock, king first, so that no card leaves the game.
+            // The whole pile goes under the stock, king first, so that no card leaves
+            // the game; there its cards lie as the stock's cards do.
             std::string moved = pile;
             pile.clear();
+            setPileFaceFlags(s.cards, moved, positions(moved), s.rules[rule::StockFaceState] == 0 ? '1' : '0');
             s.piles.stock().insert(0, moved);
             std::string& stock = s.piles.stock();
             if (const int top = topCard(stock)) s.cards.setFaceFlag(top, '0');
@@ -289,14 +291,16 @@ void arrangeKingsToStock(EngineState& s) {
 void arrangeRunsFromLeaders(EngineState& s, DealList& list, int leaderRank) {
     const int piles = s.rules.tableauPiles();
     if (piles == 0) return;
-    const int leader = list.take([&](int c) { return rank(c) == leaderRank; });
-    if (leader == kGap) return;
-    std::string& first = slot(s, Collection::Tableau, 0);
-    // The cards the first pile held go back to be dealt again, so none is lost.
-    for (int c : codesOf(first))
-        if (c != kGap) list.append(c);
-    first.clear();
-    put(s, Collection::Tableau, 0, leader, '1');
+    // Without a leader left in the list the first pile keeps what it holds and
+    // the cards are still dealt onto it, so none stays undealt.
+    if (const int leader = list.take([&](int c) { return rank(c) == leaderRank; }); leader != kGap) {
+        std::string& first = slot(s, Collection::Tableau, 0);
+        // The cards the first pile held go back to be dealt again, so none is lost.
+        for (int c : codesOf(first))
+            if (c != kGap) list.append(c);
+        first.clear();
+        put(s, Collection::Tableau, 0, leader, '1');
+    }
     int current = 0;
     while (!list.empty()) {
         const int card = list.take();

@@ -368,12 +368,27 @@ TEST_F(Deal, ArrangementsOnTheDealtTableau) {
 
 TEST_F(Deal, KingsAtTheBottomTradePlacesWithTheStock) {
     dealAll(13, 1);
+    for (int k = 0; k < 13; ++k) r.set(rule::TableauFaceUp + k, 1);
     r.set(rule::StockDeal, 39);
     r.set(rule::StockFaceState, 1);
     r.set(rule::Arrangement, 1);
     deal(state);
     for (int k = 0; k < 13; ++k) EXPECT_NE(rank(bottomCard(tableau(k))), 13);
     EXPECT_EQ(positions(state.piles.stock()), 39);
+    // The face-up kings lie face down in the face-down stock.
+    for (int c : codesOf(state.piles.stock())) EXPECT_TRUE(state.cards.isFaceDown(c)) << c;
+}
+
+// Kings dealt one to a pile before the arrangement leave none to lead: the
+// rest of the list is still dealt.
+TEST_F(Deal, RunsWithoutALeaderLeftStillDealEveryCard) {
+    dealAll(4, 1013);
+    r.set(rule::Arrangement, 2);
+    deal(state);
+    int cards = 0;
+    for (int k = 0; k < 4; ++k) cards += cardsIn(tableau(k));
+    EXPECT_EQ(cards, 52);
+    EXPECT_EQ(positions(tableau(0)), 49);
 }
 
 // The play-outs of the deal take a card from under others; the cards above it stay.
