@@ -526,7 +526,15 @@ bool startGame(EngineState& state, const StartOptions& options) {
         state.clock.elapsedText = zeroClockText();
         state.catalogue.setDealsMade(1);
         state.settings.put(setting::Score, "0");
-        if (options.newNumber) newGameNumber(state);
+        // Only a damaged saved game can hold a number that is not digits; dealing
+        // it would give a table without cards, so the player is told and gets a new one.
+        const std::string number = state.settings.get(setting::GameNumber);
+        const bool dealable = isDealableNumber(number);
+        if (!options.newNumber && !dealable)
+            showInformation(host, "The game number " + number +
+                                      " cannot be dealt: a game number holds digits only.\r"
+                                      "A new game number is dealt instead.");
+        if (options.newNumber || !dealable) newGameNumber(state);
         deal(state);
     }
 

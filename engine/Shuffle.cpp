@@ -64,14 +64,23 @@ std::int64_t keepInList(std::int64_t position, std::int64_t size) {
     return position;
 }
 
+// G[1] ... G[13]: the last 13 characters of the number padded with zeros.
+std::string thirteenPlaces(std::string_view gameNumber) {
+    std::string digits(gameNumber);
+    if (digits.size() < 13) digits.insert(0, 13 - digits.size(), '0');
+    return digits.substr(digits.size() - 13);
+}
+
 }  // namespace
+
+bool isDealableNumber(std::string_view gameNumber) {
+    const std::string places = thirteenPlaces(gameNumber);
+    return std::all_of(places.begin(), places.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
 
 std::optional<std::vector<int>> buildDealList(const RuleTable& rules, std::string_view gameNumber,
                                               Host& host) {
-    // G[1] ... G[13]: the last 13 characters of the number padded with zeros.
-    std::string digits(gameNumber);
-    if (digits.size() < 13) digits.insert(0, 13 - digits.size(), '0');
-    digits = digits.substr(digits.size() - 13);
+    const std::string digits = thirteenPlaces(gameNumber);
     std::array<int, 14> G{};
     for (int i = 1; i <= 13; ++i) {
         const char c = digits[static_cast<size_t>(i - 1)];

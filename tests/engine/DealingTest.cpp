@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <map>
 
+#include "engine/Shuffle.h"
 #include "engine/Table.h"
 #include "records/IniFile.h"
 #include "records/SettingsFields.h"
@@ -86,6 +87,17 @@ TEST_F(Collection, StartingAGameResetsItsState) {
     EXPECT_EQ(s.undoLog.stepCount(), 0);
     EXPECT_TRUE(s.commands.pause);
     EXPECT_EQ(IniFile(configPath(s.settings)).readString("Game_Numbers", "Game001", ""), "55");
+}
+
+TEST_F(Collection, ANumberThatIsNoNumberIsNotDealt) {
+    ASSERT_TRUE(engine.deal(0, "12a4"));
+    const std::string number = engine.state->settings.get(setting::GameNumber);
+    EXPECT_TRUE(isDealableNumber(number));
+    EXPECT_EQ(cardsOnTable(*engine.state), fullDeck(engine.state->rules));
+    ASSERT_EQ(engine.host.messages.size(), 1u);
+    EXPECT_EQ(engine.host.messages[0].text,
+              "The game number 12a4 cannot be dealt: a game number holds digits only.\r"
+              "A new game number is dealt instead.");
 }
 
 TEST_F(Collection, NewGameNumberComesFromTheGenerator) {
