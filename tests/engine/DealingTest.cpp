@@ -10,6 +10,7 @@
 #include "engine/Shuffle.h"
 #include "engine/Table.h"
 #include "records/IniFile.h"
+#include "records/Numbers.h"
 #include "records/SettingsFields.h"
 #include "tests/support/TempFolder.h"
 
@@ -55,6 +56,36 @@ TEST_F(Collection, EveryGameDealsEveryCardOnceAndTheSameTableTwice) {
         }
     }
     EXPECT_TRUE(engine.host.messages.empty());
+}
+
+// Many more numbers, dealt straight from the prepared rules: numbers of every
+// length, with runs of zeros (the digit that turns the search forwards) and nines.
+TEST_F(Collection, EveryGameDealsEveryCardOnceForAnyNumber) {
+    std::vector<std::string> numbers{"", "10", "9090909090909", "1000000000000", "0000000000009"};
+    std::uint64_t x = 0x9E3779B97F4A7C15ull;
+    while (numbers.size() < 250) {
+        x ^= x << 13;
+        x ^= x >> 7;
+        x ^= x << 17;
+        std::string n = std::to_string(x % 10000000000000ull);
+        // Every third number has some of its digits turned to zero.
+        if (numbers.size() % 3 == 0)
+            for (size_t i = x % 5; i < n.size(); i += 3) n[i] = '0';
+        numbers.push_back(n);
+    }
+    EngineState& s = *engine.state;
+    for (const auto& game : s.catalogue.gameList()) {
+        s.settings.put(setting::GameId, formatFixed(game.id(), 4));
+        ASSERT_TRUE(prepareGame(s)) << game.name();
+        const auto deck = fullDeck(s.rules);
+        for (const auto& number : numbers) {
+            s.rules.restorePerPile();
+            s.piles.clear();
+            s.settings.put(setting::GameNumber, number);
+            deal(s);
+            ASSERT_EQ(cardsOnTable(s), deck) << game.name() << " game number " << number;
+        }
+    }
 }
 
 TEST_F(Collection, KlondikeDealsItsStaircase) {
