@@ -163,9 +163,17 @@ WindowPreferences loadSettings(SettingsRecord& settings, Host& host) {
     if (settings.get(setting::BackgroundBitmap).empty()) settings.put(setting::BackgroundBitmap, "0");
 
     if (settings.get(setting::Player).empty()) {
-        ini.writeString(kPreferenceSection, "UserDefault", "Player 1");
-        ini.writeStrings(kUsersSection, {{"User001", "Player 1"}, {"User002", "Player 2"}, {"User003", "Player 3"}});
-        settings.put(setting::Player, "Player 1");
+        // Only a first run has no players: a list that lost only its current
+        // player keeps its names, and the first of them becomes current.
+        std::string current;
+        for (int i = 1; i <= 20 && current.empty(); ++i)
+            current = trim(ini.readString(kUsersSection, "User" + formatFixed(i, 3), ""));
+        if (current.empty()) {
+            current = "Player 1";
+            ini.writeStrings(kUsersSection, {{"User001", "Player 1"}, {"User002", "Player 2"}, {"User003", "Player 3"}});
+        }
+        ini.writeString(kPreferenceSection, "UserDefault", current);
+        settings.put(setting::Player, current);
     }
 
     window.autoPlay = isYes(ini, "AutoPlay", "Y");

@@ -71,6 +71,17 @@ TEST_F(Startup, NumbersTooLongForTheirFieldsFallBack) {
     EXPECT_EQ(settings.get(setting::BackgroundFixedColour), "16777215");
 }
 
+TEST_F(Startup, ListedPlayersSurviveALostCurrentPlayer) {
+    writeConfig("[Preference]\r\nUserDefault=\r\n[Users]\r\nUser001=\r\nUser002=Anna\r\nUser003=Bob\r\n");
+    loadSettings(settings, host);
+    EXPECT_EQ(settings.get(setting::Player), "Anna");
+    IniFile cfg(configPath(settings));
+    EXPECT_EQ(cfg.readString("Preference", "UserDefault", ""), "Anna");
+    EXPECT_EQ(cfg.readString("Users", "User002", ""), "Anna");
+    EXPECT_EQ(cfg.readString("Users", "User003", ""), "Bob");
+    EXPECT_EQ(cfg.readString("Users", "User001", "missing"), "");
+}
+
 TEST_F(Startup, BinaryGarbageFileYieldsDefaults) {
     writeConfig(std::string("\x01\xff[Pref\0erence\n=\n==x\n[", 22));
     loadSettings(settings, host);
