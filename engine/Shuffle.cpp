@@ -90,7 +90,10 @@ std::optional<std::vector<int>> buildDealList(const RuleTable& rules, std::strin
     auto g = [&](int i) { return G[static_cast<size_t>(i)]; };
 
     const int N = rules[rule::DeckCards];
-    const int T = N + (rules[rule::DeckHasJokers] == 1 ? rules[rule::Jokers] : 0);
+    // Jokers are placed only when the list has room for them: a joker flag other
+    // than 1 would otherwise take the places of cards of the deck.
+    const bool jokers = rules[rule::DeckHasJokers] == 1;
+    const int T = N + (jokers ? rules[rule::Jokers] : 0);
     if (T <= 0) return std::vector<int>{};
     std::vector<int> list(static_cast<size_t>(T), 0);
 
@@ -101,10 +104,9 @@ std::optional<std::vector<int>> buildDealList(const RuleTable& rules, std::strin
 
     std::int64_t Y = 100 * g(2) + 10 * g(6) + g(12);
 
-    if (rules[rule::DeckHasJokers] != 0) {
+    if (jokers) {
         std::int64_t A = Y;
-        const int jokers = std::min(rules[rule::Jokers], 4);
-        for (int i = 1; i <= jokers; ++i) {
+        for (int i = 1; i <= std::min(rules[rule::Jokers], 4); ++i) {
             A = keepInList(A + kStepTable[static_cast<size_t>(g(1))][static_cast<size_t>(i - 1)], T);
             int at = freePosition(list, static_cast<int>(A), true);
             if (at >= 0) list[static_cast<size_t>(at)] = 104 + i;

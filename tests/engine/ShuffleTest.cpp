@@ -89,6 +89,13 @@ TEST(Shuffle, EveryCardOnceForAnyNumber) {
     }
 }
 
+TEST(Shuffle, AJokerFlagOtherThanOneTakesNoPlaceOfACard) {
+    HeadlessHost host;
+    RuleTable r = deck(52, 2);
+    r.set(rule::DeckHasJokers, 2);
+    EXPECT_EQ(*buildDealList(r, "1", host), *buildDealList(deck(52, 0), "1", host));
+}
+
 TEST(Shuffle, NumbersAreTheirLastThirteenDigits) {
     HeadlessHost host;
     EXPECT_EQ(*buildDealList(deck(52, 0), "7", host), *buildDealList(deck(52, 0), "0000000000007", host));
