@@ -188,10 +188,13 @@ std::optional<int> TMainGame::WriteCustomGame(std::string_view name, int turnedP
 
     std::string head = formatFixed(*id, 4);
     std::string padded(name.substr(0, 50));
+    // A line break in the name would split the record and shift every later one.
+    for (char& c : padded)
+        if (c == '\r' || c == '\n') c = ' ';
     padded.resize(50, ' ');
     head += padded + formatFixed(base, 4);
-    std::string overrideText = formatFixed(turnedPerClick, 3) + formatFixed(deals, 3) +
-                               std::to_string(fillChoice % 10);
+    const char fill = fillChoice >= 0 && fillChoice <= 9 ? static_cast<char>('0' + fillChoice) : '0';
+    std::string overrideText = formatFixed(turnedPerClick, 3) + formatFixed(deals, 3) + fill;
     lines.push_back(head);
     lines.push_back(overrideText);
     for (int i = 2; i < kCustomRecordLines; ++i) lines.emplace_back();

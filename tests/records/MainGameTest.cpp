@@ -89,6 +89,16 @@ TEST_F(Catalogue, CustomizingACustomizedGameKeepsTheBuiltInBase) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 61);
 }
 
+TEST_F(Catalogue, AWrittenRecordStaysThirtyLinesWhateverItIsGiven) {
+    settings.put(setting::GameId, "0001");
+    ASSERT_EQ(games.WriteCustomGame("Two\r\nlines", 1, 1, -1), 8000);
+    ASSERT_EQ(games.WriteCustomGame("After", 1, 1, 2), 8001);
+    EXPECT_EQ(games.GameName(8000), "Two  lines");
+    EXPECT_EQ(games.CustomGameInfo(8000).overrideText, "0010010");
+    EXPECT_EQ(games.GameName(8001), "After");
+    EXPECT_EQ(games.CustomGameInfo(8001).baseId, 1);
+}
+
 TEST_F(Catalogue, DamagedRecordsAreSkippedAndACutRecordIsCompleted) {
     std::string broken = "80x1Broken\r\n";
     for (int i = 1; i < 30; ++i) broken += "\r\n";
