@@ -157,14 +157,6 @@ void dealFoundationStarts(EngineState& s, DealList& list) {
 
 // --- Play-outs to the foundations ------------------------------------------
 
-// The deal plays cards out of any position of a pile, each card by itself: the
-// cards above it stay where they are.
-bool foundationTakes(const EngineState& s, int f, int card) {
-    MovingCards moving = movingCards(s, card);
-    moving.count = 1;
-    return foundationTest(s, f, moving);
-}
-
 // The foundations that a card of tableau pile k may be played to, by the starting-card kind.
 bool mayPlayTo(int startKind, int pile, int foundation) {
     if (startKind == 94) return foundation == pile;
@@ -182,7 +174,7 @@ void playOutToFoundations(EngineState& s, int startKind) {
         const int card = codeAt(s.piles.tableau[static_cast<size_t>(pile)], position);
         if (card == kGap) return false;
         for (int f = 0; f < s.rules.foundations(); ++f) {
-            if (!mayPlayTo(startKind, pile, f) || !foundationTakes(s, f, card)) continue;
+            if (!mayPlayTo(startKind, pile, f) || !foundationTest(s, f, card)) continue;
             slot(s, Collection::Tableau, pile).erase(static_cast<size_t>(position) * 3, 3);
             put(s, Collection::Foundations, f, card, '1');
             return true;
@@ -214,7 +206,7 @@ void playOutAcesWithReplacement(EngineState& s) {
                 if (rank(card) != 1) break;
                 int target = -1;
                 for (int f = 0; f < s.rules.foundations() && target < 0; ++f)
-                    if (foundationTakes(s, f, card)) target = f;
+                    if (foundationTest(s, f, card)) target = f;
                 if (target < 0) break;
                 pile.erase(static_cast<size_t>(r) * 3, 3);
                 put(s, Collection::Foundations, target, card, '1');
@@ -367,7 +359,7 @@ void arrange(EngineState& s, DealList& list) {
             for (int k = 0; k < piles && k < s.rules.foundations(); ++k) {
                 std::string& pile = slot(s, Collection::Tableau, k);
                 const int card = bottomCard(pile);
-                if (card == kGap || !foundationTakes(s, k, card)) continue;
+                if (card == kGap || !foundationTest(s, k, card)) continue;
                 pile.erase(0, 3);
                 put(s, Collection::Foundations, k, card, '1');
             }
