@@ -40,7 +40,11 @@ std::string gameNumberKey(int index) { return "Game0" + formatFixed(index, 2); }
 
 // --- Game list entries ----------------------------------------------------
 
-int GameListEntry::id() const { return numberField(line, 4, 3).value_or(-1); }
+// Three digits: a line cut inside its id must not pass for the game with the digits left.
+int GameListEntry::id() const {
+    const std::string digits = field(line, 4, 3);
+    return digits.size() == 3 && isDigits(digits) ? numberField(line, 4, 3).value_or(-1) : -1;
+}
 
 int GameListEntry::type() const { return numberField(line, 0, 3).value_or(-1); }
 

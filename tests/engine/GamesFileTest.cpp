@@ -3,9 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <stdexcept>
+
 #include "engine/Dealing.h"
 #include "engine/RuleLoading.h"
+#include "engine/Table.h"
 #include "records/Files.h"
+#include "records/Numbers.h"
 #include "records/SettingsFields.h"
 #include "tests/support/TempFolder.h"
 
@@ -147,6 +153,69 @@ TEST_F(SmallFile, EmptyAndDamagedGameLinesKeepTheLaterColumns) {
     EXPECT_EQ(engine.state->rules[21], 40);
     EXPECT_EQ(engine.state->catalogue.AllGameNames(), (std::vector<std::string>{"A", "B"}));
     EXPECT_EQ(engine.state->catalogue.GameIdOfName("Broken id"), -1);
+}
+
+// The collection's own GAMES.DAT with one kind of damage each: the games it
+// touches are refused by name, every other game still deals its whole deck.
+TEST(DamagedGamesFile, RefusesOnlyTheGamesConcerned) {
+    using Lines = std::vector<std::string>;
+    auto find = [](const Lines& lines, std::string_view start) {
+        return static_cast<size_t>(std::find_if(lines.begin(), lines.end(),
+                                                [&](const std::string& l) { return l.starts_with(start); }) -
+                                   lines.begin());
+    };
+    // The [Sect2] line of parameter k.
+    auto ruleLine = [&](Lines& lines, int k) -> std::string& {
+        const std::string index = formatFixed(k, 4);
+        for (size_t i = find(lines, "[Sect2]") + 1; i < lines.size(); ++i)
+            if (lines[i].starts_with(index)) return lines[i];
+        throw std::logic_error("GAMES.DAT has no line for parameter " + index);
+    };
+    auto column = [](int g) { return gamesfile::kFirstValue + gamesfile::kColumnWidth * static_cast<size_t>(g); };
+    struct Case {
+        const char* damage;
+        std::function<void(Lines&)> apply;
+        std::vector<int> refused;  // -1: every game
+        int listed;                // games the list still offers
+    };
+    const Case cases[] = {
+        {"a value that is no number",
+         [&](Lines& l) { ruleLine(l, rule::TableauPiles).replace(column(5), 2, shift("7x")); }, {5}, 35},
+        {"a line that ends before the last game's value",
+         [&](Lines& l) { ruleLine(l, rule::TableauDeal).resize(column(34)); }, {34}, 35},
+        {"a line that holds only its index",
+         [&](Lines& l) { ruleLine(l, rule::DeckCards).resize(4); }, {-1}, 35},
+        {"no rule section", [&](Lines& l) { l[find(l, "[Sect2]")] = "[Sect9]"; }, {-1}, 35},
+        {"a game line cut inside its id", [&](Lines& l) { l[find(l, "[Sect1]") + 11].resize(6); }, {}, 34},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.damage);
+        testing::TestEngine engine{false};
+        Lines lines = files::splitLines(testing::builtGamesDat());
+        c.apply(lines);
+        engine.folder.write("GAMES.DAT", files::joinLines(lines));
+        ASSERT_TRUE(engine.initialise());
+        EngineState& s = *engine.state;
+        EXPECT_EQ(static_cast<int>(s.catalogue.AllGameNames().size()), c.listed);
+        for (int id = 0; id <= 34; ++id) {
+            const std::string name = s.catalogue.GameName(id);
+            if (name.empty()) continue;
+            const bool refused = std::count(c.refused.begin(), c.refused.end(), id) ||
+                                 (!c.refused.empty() && c.refused[0] == -1);
+            const size_t shown = engine.host.messages.size();
+            if (refused) {
+                EXPECT_FALSE(engine.deal(id, "5")) << name;
+                ASSERT_EQ(engine.host.messages.size(), shown + 1) << name;
+                EXPECT_NE(engine.host.messages.back().text.find(name), std::string::npos) << name;
+            } else {
+                ASSERT_TRUE(engine.deal(id, "5")) << name;
+                int cards = 0;
+                for (const auto& line : buildSnapshot(s))
+                    for (size_t at = 0; at + 4 <= line.size(); at += 4) cards += line.compare(at, 3, "000") != 0;
+                EXPECT_EQ(cards, s.rules[rule::DeckCards]) << name;
+            }
+        }
+    }
 }
 
 TEST_F(SmallFile, CustomizedGameLoadsItsBaseWithTheOverride) {
