@@ -218,6 +218,43 @@ TEST(DamagedGamesFile, RefusesOnlyTheGamesConcerned) {
     }
 }
 
+// Damaged records of GAM_CUST.DAT: a game that cannot be played is refused by
+// name, one whose override cannot be read plays as its base game, and the
+// built-in games go on.
+TEST(DamagedCustomGames, RefuseOnlyTheGameConcerned) {
+    struct Case {
+        const char* damage;
+        std::string record;  // the lines of one record, after the header
+        bool plays;
+        int turned;  // rule 21 when it plays
+    };
+    const std::string name = "Mine" + std::string(46, ' ');
+    const Case cases[] = {
+        {"a sound record", "8000" + name + "0000\r\n0030011\r\n", true, 3},
+        {"an override that is no number", "8000" + name + "0000\r\nabc-011\r\n", true, 1},
+        {"an override cut short", "8000" + name + "0000\r\n00\r\n", true, 1},
+        {"a base that is no number", "8000" + name + "00x0\r\n0030011\r\n", false, 0},
+        {"a base that is no game", "8000" + name + "0777\r\n0030011\r\n", false, 0},
+        {"a record cut before its override", "8000" + name + "0000\r\n", false, 0},
+        {"a head cut before its base", "8000Mine\r\n0030011\r\n", false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.damage);
+        testing::TestEngine engine;
+        engine.folder.write("DATA/GAM_CUST.DAT", "[R-0301]\r\n" + c.record);
+        ASSERT_TRUE(engine.initialise());
+        const size_t shown = engine.host.messages.size();
+        EXPECT_EQ(engine.deal(8000, "5"), c.plays);
+        if (c.plays) {
+            EXPECT_EQ(engine.state->rules[rule::StockTurnCount], c.turned);
+        } else {
+            ASSERT_EQ(engine.host.messages.size(), shown + 1);
+            EXPECT_NE(engine.host.messages.back().text.find("Mine"), std::string::npos);
+        }
+        EXPECT_TRUE(engine.deal(1, "5"));
+    }
+}
+
 TEST_F(SmallFile, CustomizedGameLoadsItsBaseWithTheOverride) {
     install({"[Sect1]", game(5, 0, "A"), "[Sect2]", rules(21, {"1"}), rules(13, {"1"}), rules(284, {"2"}),
              rules(112, {"13"}), rules(113, {"13"})});
