@@ -50,7 +50,8 @@ bool loadGameList(EngineState& state) {
         if (entry.id() < 0 && !trim(entry.line).empty()) damaged += "\r" + (entry.name().empty() ? std::string("(no name)") : entry.name());
         games.push_back(std::move(entry));
     }
-    if (!sections.hasGameList)
+    const bool anyGame = std::any_of(games.begin(), games.end(), [](const GameListEntry& e) { return e.id() >= 0; });
+    if (!anyGame)
         showError(state.host, "GAMES.DAT holds no game list: no game can be played.\r"
                               "Reinstall the program to repair the file.");
     else if (!damaged.empty())

@@ -298,5 +298,13 @@ TEST_F(SmallFile, MissingGameListIsReported) {
     EXPECT_EQ(engine.state->settings.get(setting::GameId), "-1");
 }
 
+TEST_F(SmallFile, GameListWithoutAGameIsReported) {
+    install({"[Sect1]", "", "", "[Sect2]", rules(21, {"1"})});
+    ASSERT_TRUE(engine.initialise());
+    ASSERT_EQ(engine.host.messages.size(), 1u);
+    EXPECT_EQ(engine.host.messages[0].text,
+              "GAMES.DAT holds no game list: no game can be played.\rReinstall the program to repair the file.");
+}
+
 }  // namespace
 }  // namespace tarvelle
