@@ -296,6 +296,8 @@ std::vector<std::string> TMainGame::RecentGameNumbers() const {
 }
 
 void TMainGame::RememberGameNumber(std::string_view number) {
+    // A game without a number (one loaded without it) leaves the list as it is.
+    if (trim(number).empty()) return;
     auto numbers = RecentGameNumbers();
     std::erase(numbers, std::string(number));
     numbers.insert(numbers.begin(), std::string(number));

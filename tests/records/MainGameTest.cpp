@@ -177,8 +177,10 @@ TEST_F(Catalogue, RecentGameNumbersHoldNoRepeats) {
     games.RememberGameNumber("7");
     games.RememberGameNumber("7");
     games.RememberGameNumber("9");
+    games.RememberGameNumber("");
     const std::vector<std::string> expected{"9", "7"};
     EXPECT_EQ(games.RecentGameNumbers(), expected);
+    EXPECT_EQ(IniFile(configPath(settings)).readString("Game_Numbers", "Game001", ""), "9");
     for (int i = 0; i < 25; ++i) games.RememberGameNumber(std::to_string(100 + i));
     EXPECT_EQ(games.RecentGameNumbers().size(), 20u);
     EXPECT_EQ(games.RecentGameNumbers().front(), "124");
