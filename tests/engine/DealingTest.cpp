@@ -496,5 +496,71 @@ TEST_F(Deal, PlayOutsTakeCardsFromUnderOthers) {
     }
 }
 
+// Rule tables as a damaged GAMES.DAT could give them: every deal ends, and no
+// card lies twice on the table or outside the codes of the cards.
+TEST_F(Deal, AnyRuleTableDealsEachCardAtMostOnce) {
+    std::uint64_t x = 0x2545F4914F6CDD1Dull;
+    auto pick = [&](std::initializer_list<int> values) {
+        x ^= x << 13;
+        x ^= x >> 7;
+        x ^= x << 17;
+        return *(values.begin() + static_cast<long>(x % values.size()));
+    };
+    auto upTo = [&](int most) {
+        x ^= x << 13;
+        x ^= x >> 7;
+        x ^= x << 17;
+        return static_cast<int>(x % static_cast<std::uint64_t>(most + 1));
+    };
+    for (int round = 0; round < 2000; ++round) {
+        r = RuleTable{};
+        state.piles.clear();
+        r.set(rule::DeckCards, pick({52, 104, 32, 0, 60, -4}));
+        r.set(rule::DeckHasJokers, pick({0, 1, 2}));
+        r.set(rule::Jokers, upTo(6) - 1);
+        r.set(rule::Foundations, upTo(17));
+        r.set(rule::TableauPiles, upTo(30));
+        r.set(rule::Reserves, upTo(9));
+        r.set(rule::Arrangement, upTo(14));
+        r.set(rule::FoundationBasesFromDeal, upTo(2));
+        r.set(rule::ExtraFoundationCard, upTo(1));
+        r.set(rule::AfterDeal, upTo(1));
+        r.set(rule::GameKind, pick({0, 11, 22}));
+        r.set(rule::SecondWasteCard, pick({0, 12, 112, 500}));
+        r.set(rule::TableauPileByPile, upTo(1));
+        r.set(rule::StockDeal, upTo(60));
+        r.set(rule::WasteDeal, upTo(5));
+        r.set(rule::SecondWasteDeal, upTo(3));
+        r.set(rule::StockFaceState, upTo(1));
+        for (int k = 0; k < 16; ++k) {
+            r.set(rule::FoundationStart + k, pick({0, 20, 21, 51, 63, 91, 92, 93, 94, 95, 96, 1, 13, 140, 208, -1}));
+            r.set(rule::FoundationBase + k, pick({-2, -1, 0, 1, 7, 13, 83}));
+            r.set(rule::FoundationDirection + k, upTo(2));
+            r.set(rule::FoundationBuilding + k, upTo(40));
+        }
+        for (int k = 0; k < 28; ++k) {
+            r.set(rule::TableauDeal + k, pick({0, 1, 3, 7, 13, 1001, 1013, 1020, 1501, 1504, 30000}));
+            r.set(rule::TableauFaceUp + k, upTo(16) - 3);
+            r.set(rule::TableauEmpty + k, pick({-1, 0, 13, 91, 83}));
+        }
+        for (int l = 0; l < 8; ++l) {
+            r.set(rule::ReserveDeal + l, upTo(5));
+            r.set(rule::ReserveFaceUp + l, upTo(6) - 3);
+        }
+        state.settings.put(setting::GameNumber, std::to_string(x % 10000000000000ull));
+        deal(state);
+        std::vector<int> seen(kCardCodes + 1, 0);
+        for (const auto& line : buildSnapshot(state))
+            for (size_t at = 0; at + 4 <= line.size(); at += 4) {
+                const int code = codeOf(line.substr(at, 3));
+                ASSERT_GE(code, 0) << "round " << round;
+                ASSERT_LE(code, kCardCodes) << "round " << round;
+                if (code == kGap) continue;
+                ASSERT_EQ(++seen[static_cast<size_t>(code)], 1) << "card " << code << " round " << round;
+            }
+    }
+    host.messages.clear();
+}
+
 }  // namespace
 }  // namespace tarvelle
