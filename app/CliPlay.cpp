@@ -11,6 +11,7 @@
 #include "engine/Scoring.h"
 #include "engine/Table.h"
 #include "records/Numbers.h"
+#include "records/SettingsFields.h"
 #include "records/Undo.h"
 
 namespace tarvelle {
@@ -141,6 +142,11 @@ private:
 
 int playSession(EngineState& state, std::istream& in, std::ostream& out) {
     state.autoplayChecked = false;
+    // Double and right clicks move by the program's default settings, whatever CFG.DAT says.
+    state.settings.put(setting::DoubleClickToFoundations, "Y");
+    state.settings.put(setting::DoubleClickToTableaus, "N");
+    state.settings.put(setting::RightClickToFoundations, "Y");
+    state.settings.put(setting::RightClickToTableaus, "Y");
     Session session(state, out);
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();

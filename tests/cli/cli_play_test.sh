@@ -47,6 +47,10 @@ check "a card on its own pile is refused" "refused" "$(play 1 1 "move $code Dest
 move $code Dest1" | tail -n 1)"
 check "a click on a face-up tableau card is refused" "refused" "$(play 1 1 'click Fila1')"
 
+# A double click sends an ace to a foundation; a double click on a covered card does nothing.
+check "a double click plays the ace out" "ok" "$(play 0 777 'dblclick 001')"
+check "a double click on a face-down card is refused" "refused" "$(play 0 777 'dblclick 052' | head -n 1)"
+
 # Clicks that legal lists change the table.
 click=$(play 0 777 'legal' | sed -n '/^click /{s/^click //;p;q}')
 check "the stock press is listed" "Mazzo" "$click"

@@ -4,7 +4,9 @@
 
 #include "engine/AutoMoves.h"
 #include "engine/Dispatcher.h"
+#include "engine/Legality.h"
 #include "engine/PlayerMoves.h"
+#include "engine/Scoring.h"
 #include "records/SettingsFields.h"
 #include "records/Undo.h"
 #include "tests/engine/TableFixture.h"
@@ -151,6 +153,32 @@ TEST_F(Dispatcher, AutoplayRunsAgainInTheNextGame) {
     s().piles.clear();
     lay(Collection::Tableau, 0, {hearts(1)});
     EXPECT_TRUE(autoplay(s()));
+}
+
+TEST_F(Dispatcher, TheWinningDropEndsTheGame) {
+    useGame(1);
+    for (int suit = 0; suit < 4; ++suit) {
+        std::string& f = s().piles.foundations[static_cast<size_t>(suit)];
+        for (int r = 1; r <= (suit == 0 ? 12 : 13); ++r) appendCode(f, 13 * suit + r);
+    }
+    lay(Collection::Tableau, 3, {hearts(13)});
+    ASSERT_TRUE(playerMove(s(), hearts(13), "Dest1"));
+    EXPECT_TRUE(s().flags[Flag::Ended]);
+    EXPECT_FALSE(s().flags[Flag::InProgress]);
+    EXPECT_FALSE(s().flags[Flag::ClockRunning]);
+    EXPECT_TRUE(winTest(s()));
+}
+
+TEST_F(Dispatcher, JokersGiveTheirPlaceToTheCardTheyStandFor) {
+    rule(rule::FoundationBuilding, 72);
+    rule(rule::FoundationBase, 1);
+    lay(Collection::Foundations, 0, {hearts(1), 105});
+    lay(Collection::Tableau, 0, {clubs(2)});
+    lay(Collection::Tableau, 1, {diamonds(3)});
+    EXPECT_TRUE(mayDrop(s(), diamonds(3), "Dest1"));
+    EXPECT_TRUE(mayDrop(s(), clubs(2), "Dest1"));
+    ASSERT_TRUE(executeAction(s(), clubs(2), "Dest1"));
+    EXPECT_EQ(pile(Collection::Foundations, 0), (std::vector<int>{hearts(1), clubs(2), 105}));
 }
 
 TEST_F(Dispatcher, APressOnAFaceDownTopCardTurnsIt) {

@@ -86,6 +86,43 @@ TEST_F(Hits, LocateCardFindsTopCards) {
     EXPECT_EQ(locateCard(s(), hearts(13)), std::nullopt);
 }
 
+TEST_F(Hits, HorizontalFansWalkAlongX) {
+    rule(rule::TableauFan, 2);
+    s().catalogue.setValue(V::FaceUpHorizontalStep, 12);
+    lay(Collection::Tableau, 0, {hearts(9), clubs(8), hearts(7)});
+    // Bands: 10-22 the nine, 22-34 the eight, 34-104 the seven.
+    EXPECT_EQ(hitTest(s(), 22, 160).card, hearts(9));
+    EXPECT_EQ(hitTest(s(), 23, 160).card, clubs(8));
+    const HitResult top = hitTest(s(), 60, 160);
+    EXPECT_EQ(top.card, hearts(7));
+    EXPECT_EQ(top.rect, (Rect{34, 150, 105, 246}));
+    EXPECT_EQ(locateCard(s(), hearts(7)), (Rect{34, 150, 105, 246}));
+}
+
+TEST_F(Hits, RowsOfPositionsHitTheirOwnCardsAndNeverAGap) {
+    rule(rule::TableauFan, 9);
+    lay(Collection::Tableau, 0, {hearts(2), 0, hearts(4)});
+    const PileRef row{Collection::Tableau, 0};
+    const Point first = cardPositionAt(s(), row, 0), gap = cardPositionAt(s(), row, 1), last = cardPositionAt(s(), row, 2);
+    EXPECT_EQ(gap.x - first.x, 73);
+    EXPECT_EQ(hitTest(s(), first.x + 5, 160).card, hearts(2));
+    EXPECT_EQ(hitTest(s(), gap.x + 20, 160).key, "");
+    EXPECT_EQ(hitTest(s(), last.x + 20, 160).card, hearts(4));
+}
+
+TEST_F(Hits, AReserveGivesItsOutline) {
+    rule(rule::Reserves, 1);
+    rule(rule::ReserveFan, 1);
+    s().catalogue.setReservePosition(0, 700, 150);
+    lay(Collection::Reserves, 0, {spades(3), spades(4)});
+    const HitResult lower = hitTest(s(), 710, 160);
+    EXPECT_EQ(lower.key, "Appogg1");
+    EXPECT_EQ(lower.card, spades(3));
+    EXPECT_EQ(lower.rect, (Rect{700, 150, 771, 264}));
+    rule(rule::ReservePickUp, -11);
+    EXPECT_EQ(hitTest(s(), 710, 160).rect, (Rect{700, 150, 771, 246}));
+}
+
 TEST_F(Hits, HiddenPilesAreNeverHit) {
     s().catalogue.setTableauPosition(0, -10002, -10002);
     lay(Collection::Tableau, 0, {hearts(9)});

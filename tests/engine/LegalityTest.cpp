@@ -273,6 +273,24 @@ TEST_F(Legality, KindsThatLookAtWhereTheCardComesFrom) {
     EXPECT_FALSE(mayDrop(s(), hearts(6), "Fila2"));
 }
 
+TEST_F(Legality, WasteRestrictionsOfRule34) {
+    lay(Collection::Tableau, 0, {hearts(1)});
+    lay(Collection::StockGroup, kStock, {spades(9)});
+    rule(rule::WasteRestriction, 1);
+    EXPECT_FALSE(mayDrop(s(), hearts(1), "Dest1"));
+    s().piles.stock().clear();
+    EXPECT_TRUE(mayDrop(s(), hearts(1), "Dest1"));
+    // Rule 34 = 3: the waste's top card goes only to the next pile in turn.
+    rule(rule::WasteRestriction, 3);
+    rule(rule::TableauBuilding + 1, 12);
+    rule(rule::TableauBuilding + 2, 12);
+    lay(Collection::StockGroup, kWaste, {clubs(5), clubs(6)});
+    lay(Collection::Tableau, 1, {hearts(7)});
+    EXPECT_TRUE(mayDrop(s(), clubs(6), "Fila3"));
+    EXPECT_FALSE(mayDrop(s(), clubs(6), "Fila2"));
+    EXPECT_FALSE(mayDrop(s(), clubs(5), "Fila3"));
+}
+
 TEST_F(Legality, GridColumnsGiveCardsBottomUp) {
     rule(rule::GridRows, 2);
     rule(rule::GridColumns, 4);

@@ -153,6 +153,36 @@ TEST_F(Stock, KindSixKeepsWhatIsLeftOnTheLastPile) {
     EXPECT_EQ(cardsIn(s().piles.tableau[0]), 1);
 }
 
+TEST_F(Stock, TheTripleReserveDealIsOneStepThatTheCounterFollows) {
+    rule(rule::HasWaste, 0);
+    rule(rule::Reserves, 2);
+    rule(rule::ReserveRowDeal, 4);
+    rule(rule::ReserveRowDeal + 1, 4);
+    lay(Collection::StockGroup, kStock, {1, 2, 3, 4, 5});
+    const TableSnapshot before = buildSnapshot(s());
+    ASSERT_TRUE(playerClick(s(), "Mazzo"));
+    EXPECT_EQ(codesOf(s().piles.reserves[0]), (std::vector<int>{5, 4, 3}));
+    EXPECT_EQ(s().counters.specialCounter, 1);
+    EXPECT_EQ(s().undoLog.stepCount(), 1);
+    ASSERT_TRUE(playerClick(s(), "Mazzo"));
+    EXPECT_EQ(codesOf(s().piles.reserves[1]), (std::vector<int>{2, 1}));
+    EXPECT_EQ(s().counters.specialCounter, 2);
+    ASSERT_TRUE(undo(s()));
+    ASSERT_TRUE(undo(s()));
+    EXPECT_EQ(buildSnapshot(s()), before);
+    EXPECT_EQ(s().counters.specialCounter, 0);
+}
+
+TEST_F(Stock, AfterTheFirstMoveEmptyPilesFillFromTheStock) {
+    rule(rule::FillFromStockAfterFirstMove, 1);
+    lay(Collection::Tableau, 0, {spades(6)});
+    lay(Collection::Tableau, 1, {diamonds(5)});
+    lay(Collection::StockGroup, kStock, {1, 2, 3, 4, 5, 6, 7});
+    ASSERT_TRUE(playerMove(s(), diamonds(5), "Fila1"));
+    for (int k = 1; k < 7; ++k) EXPECT_EQ(cardsIn(s().piles.tableau[static_cast<size_t>(k)]), 1) << k;
+    EXPECT_EQ(s().undoLog.stepCount(), 1);
+}
+
 TEST_F(Stock, RowDealsWaitForTheGapsToBeFilled) {
     useGame(3);  // Spider
     for (int k = 0; k < 10; ++k) lay(Collection::Tableau, k, {k + 1});
