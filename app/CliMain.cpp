@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/CliHost.h"
 #include "app/CliPlay.h"
 #include "app/CliRender.h"
 #include "app/ProgramFolder.h"
@@ -22,24 +23,7 @@ using namespace tarvelle;
 
 namespace {
 
-// Messages of the engine go to standard error; questions are answered yes.
-class CliHost : public HeadlessHost {
-public:
-    MessageAnswer showMessage(MessageKind kind, std::string_view title, std::string_view text,
-                              MessageButtons buttons) override {
-        std::string line(text);
-        for (char& c : line)
-            if (c == '\r') c = ' ';
-        std::cerr << "tarvelle-cli: " << line << "\n";
-        return HeadlessHost::showMessage(kind, title, text, buttons);
-    }
-    bool showAdviceBox(std::string_view, int) override { return false; }
-};
-
-int fail(const std::string& message) {
-    std::cerr << "tarvelle-cli: " << message << "\n";
-    return 2;
-}
+int fail(const std::string& message) { return cliFailure(message); }
 
 int usage() {
     std::cerr << "usage: tarvelle-cli games\n"

@@ -5,6 +5,7 @@
 #include <iostream>
 #include <optional>
 
+#include "app/CliHost.h"
 #include "engine/Dealing.h"
 #include "engine/EngineInit.h"
 #include "engine/HeadlessHost.h"
@@ -20,30 +21,17 @@ namespace tarvelle {
 
 namespace {
 
-int fail(const std::string& message) {
-    std::cerr << "tarvelle-cli: " << message << "\n";
-    return 2;
-}
+int fail(const std::string& message) { return cliFailure(message); }
 
 // The host of a main window of the given size on a screen of that size: the
 // table hooks of the engine go to the table painter, messages to standard error.
-class RenderHost : public HeadlessHost {
+class RenderHost : public CliHost {
 public:
     RenderHost(int width, int height) : metrics(metricsForWindow(width, height)) {
         screenInfo.width = width;
         screenInfo.height = height;
         screenInfo.bitsPerPixel = 32;
     }
-
-    MessageAnswer showMessage(MessageKind kind, std::string_view title, std::string_view text,
-                              MessageButtons buttons) override {
-        std::string line(text);
-        for (char& c : line)
-            if (c == '\r') c = ' ';
-        std::cerr << "tarvelle-cli: " << line << "\n";
-        return HeadlessHost::showMessage(kind, title, text, buttons);
-    }
-    bool showAdviceBox(std::string_view, int) override { return false; }
 
     void layOutTable() override {
         if (state) tarvelle::layOutTable(*state, metrics);

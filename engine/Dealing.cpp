@@ -258,9 +258,11 @@ void arrangeKingsToStock(EngineState& s) {
         for (int k = 0; k < count; ++k) {
             std::string& pile = slot(s, c, k);
             if (rank(bottomCard(pile)) != 13) continue;
-            // The whole pile goes under the stock, king first, so that no card leaves the game.
+            // The whole pile goes under the stock, king first, so that no card leaves
+            // the game; there its cards lie as the stock's cards do.
             std::string moved = pile;
             pile.clear();
+            setPileFaceFlags(s.cards, moved, positions(moved), s.rules[rule::StockFaceState] == 0 ? '1' : '0');
             s.piles.stock().insert(0, moved);
             std::string& stock = s.piles.stock();
             if (const int top = topCard(stock)) s.cards.setFaceFlag(top, '0');
@@ -281,14 +283,16 @@ void arrangeKingsToStock(EngineState& s) {
 void arrangeRunsFromLeaders(EngineState& s, DealList& list, int leaderRank) {
     const int piles = s.rules.tableauPiles();
     if (piles == 0) return;
-    const int leader = list.take([&](int c) { return rank(c) == leaderRank; });
-    if (leader == kGap) return;
-    std::string& first = slot(s, Collection::Tableau, 0);
-    // The cards the first pile held go back to be dealt again, so none is lost.
-    for (int c : codesOf(first))
-        if (c != kGap) list.append(c);
-    first.clear();
-    put(s, Collection::Tableau, 0, leader, '1');
+    // Without a leader left in the list the first pile keeps what it holds and
+    // the cards are still dealt onto it, so none stays undealt.
+    if (const int leader = list.take([&](int c) { return rank(c) == leaderRank; }); leader != kGap) {
+        std::string& first = slot(s, Collection::Tableau, 0);
+        // The cards the first pile held go back to be dealt again, so none is lost.
+        for (int c : codesOf(first))
+            if (c != kGap) list.append(c);
+        first.clear();
+        put(s, Collection::Tableau, 0, leader, '1');
+    }
     int current = 0;
     while (!list.empty()) {
         const int card = list.take();
@@ -514,7 +518,15 @@ bool startGame(EngineState& state, const StartOptions& options) {
         state.clock.elapsedText = zeroClockText();
         state.catalogue.setDealsMade(1);
         state.settings.put(setting::Score, "0");
-        if (options.newNumber) newGameNumber(state);
+        // Only a damaged saved game can hold a number that is not digits; dealing
+        // it would give a table without cards, so the player is told and gets a new one.
+        const std::string number = state.settings.get(setting::GameNumber);
+        const bool dealable = isDealableNumber(number);
+        if (!options.newNumber && !dealable)
+            showInformation(host, "The game number " + number +
+                                      " cannot be dealt: a game number holds digits only.\r"
+                                      "A new game number is dealt instead.");
+        if (options.newNumber || !dealable) newGameNumber(state);
         deal(state);
     }
 
@@ -610,9 +622,12 @@ void deal(EngineState& state) {
         }
     }
 
+    // "One rank below the foundation base" needs a base that is a rank; a base
+    // that is a special rule (or any card, or a joker) leaves the pile to a king.
+    const int firstBase = r[rule::FoundationBase];
+    const int belowBase = firstBase >= 1 && firstBase <= 13 ? previousRankWrapping(firstBase) : 13;
     for (int k = 0; k < piles; ++k)
-        if (r[rule::TableauEmpty + k] == 91)
-            r.set(rule::TableauEmpty + k, previousRankWrapping(r[rule::FoundationBase]));
+        if (r[rule::TableauEmpty + k] == 91) r.set(rule::TableauEmpty + k, belowBase);
 
     if (r[rule::ExtraFoundationCard] == 1 && !list.empty())
         put(state, Collection::Foundations, 0, list.take(), '1');

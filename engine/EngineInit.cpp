@@ -70,8 +70,9 @@ std::optional<WindowPreferences> initialiseEngine(EngineState& state) {
 
     if (!loadGameList(state)) return std::nullopt;
 
+    // A game id that names no game, built-in or customized, leaves no game chosen.
     const auto id = state.settings.getNumber(setting::GameId);
-    if (id && *id >= 0 && state.catalogue.GameName(static_cast<int>(*id)).empty()) {
+    if (!id || *id < 0 || *id > kLastCustomGameId || state.catalogue.GameName(static_cast<int>(*id)).empty()) {
         state.settings.put(setting::GameId, "-1");
         state.settings.put(setting::GameName, "");
     }

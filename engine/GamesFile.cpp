@@ -44,7 +44,6 @@ Sections splitSections(const std::vector<std::string>& lines) {
 }
 
 std::optional<std::string> gameListLine(std::string_view stored) {
-    if (stored.empty()) return std::nullopt;
     std::string plain = shift(stored);
     if (plain.size() > 7 && plain[7] == '9') return std::nullopt;
     return plain;

@@ -35,7 +35,7 @@ struct Sections {
 Sections splitSections(const std::vector<std::string>& lines);
 
 // A [Sect1] line as stored, shifted back. Nullopt for a line marked "9" (left
-// out of the game list) and for an empty line.
+// out of the game list); an empty line stays empty.
 std::optional<std::string> gameListLine(std::string_view stored);
 
 // The value of the game in column `column` of a [Sect2] line; nullopt when the

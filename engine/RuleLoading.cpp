@@ -45,11 +45,13 @@ bool loadGameList(EngineState& state) {
         auto plain = gamesfile::gameListLine(stored);
         if (!plain) continue;
         GameListEntry entry{*plain};
-        // The line keeps its place, so every later game keeps its column.
-        if (entry.id() < 0) damaged += "\r" + (entry.name().empty() ? std::string("(no name)") : entry.name());
+        // A damaged or empty line keeps its place, so every later game keeps its
+        // column; an empty line names no game to report.
+        if (entry.id() < 0 && !trim(entry.line).empty()) damaged += "\r" + (entry.name().empty() ? std::string("(no name)") : entry.name());
         games.push_back(std::move(entry));
     }
-    if (!sections.hasGameList)
+    const bool anyGame = std::any_of(games.begin(), games.end(), [](const GameListEntry& e) { return e.id() >= 0; });
+    if (!anyGame)
         showError(state.host, "GAMES.DAT holds no game list: no game can be played.\r"
                               "Reinstall the program to repair the file.");
     else if (!damaged.empty())
@@ -83,26 +85,26 @@ void applyCustomOverride(RuleTable& rules, std::string_view text) {
 bool loadRuleTable(EngineState& state) {
     const int id = static_cast<int>(state.settings.getNumber(setting::GameId).value_or(-1));
     const std::string name = state.catalogue.GameName(id);
+    const std::string shownName = name.empty() ? "game " + std::to_string(id) : name;
     int baseId = id;
     std::optional<CustomGameOverride> custom;
     if (id >= kFirstCustomGameId) {
         custom = state.catalogue.CustomGameInfo(id);
         baseId = custom->baseId;
         if (baseId < 0 || custom->overrideText.empty()) {
-            refuseGame(state, name.empty() ? "game " + std::to_string(id) : name,
-                       "its record in GAM_CUST.DAT is damaged");
+            refuseGame(state, shownName, "its record in GAM_CUST.DAT is damaged");
             return false;
         }
     }
     const int column = state.catalogue.GameColumn(baseId);
     auto file = readGamesFile(state);
     if (!file) {
-        refuseGame(state, name, "the file cannot be read");
+        refuseGame(state, shownName, "the file cannot be read");
         return false;
     }
     RuleTable loaded = state.rules;
     if (auto error = gamesfile::loadRuleColumn(*file, column, loaded)) {
-        refuseGame(state, name.empty() ? "game " + std::to_string(id) : name, error->reason);
+        refuseGame(state, shownName, error->reason);
         return false;
     }
     if (custom) applyCustomOverride(loaded, custom->overrideText);

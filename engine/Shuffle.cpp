@@ -64,14 +64,23 @@ std::int64_t keepInList(std::int64_t position, std::int64_t size) {
     return position;
 }
 
+// G[1] ... G[13]: the last 13 characters of the number padded with zeros.
+std::string thirteenPlaces(std::string_view gameNumber) {
+    std::string digits(gameNumber);
+    if (digits.size() < 13) digits.insert(0, 13 - digits.size(), '0');
+    return digits.substr(digits.size() - 13);
+}
+
 }  // namespace
+
+bool isDealableNumber(std::string_view gameNumber) {
+    const std::string places = thirteenPlaces(gameNumber);
+    return std::all_of(places.begin(), places.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
 
 std::optional<std::vector<int>> buildDealList(const RuleTable& rules, std::string_view gameNumber,
                                               Host& host) {
-    // G[1] ... G[13]: the last 13 characters of the number padded with zeros.
-    std::string digits(gameNumber);
-    if (digits.size() < 13) digits.insert(0, 13 - digits.size(), '0');
-    digits = digits.substr(digits.size() - 13);
+    const std::string digits = thirteenPlaces(gameNumber);
     std::array<int, 14> G{};
     for (int i = 1; i <= 13; ++i) {
         const char c = digits[static_cast<size_t>(i - 1)];
@@ -81,7 +90,10 @@ std::optional<std::vector<int>> buildDealList(const RuleTable& rules, std::strin
     auto g = [&](int i) { return G[static_cast<size_t>(i)]; };
 
     const int N = rules[rule::DeckCards];
-    const int T = N + (rules[rule::DeckHasJokers] == 1 ? rules[rule::Jokers] : 0);
+    // Jokers are placed only when the list has room for them: a joker flag other
+    // than 1 would otherwise take the places of cards of the deck.
+    const bool jokers = rules[rule::DeckHasJokers] == 1;
+    const int T = N + (jokers ? rules[rule::Jokers] : 0);
     if (T <= 0) return std::vector<int>{};
     std::vector<int> list(static_cast<size_t>(T), 0);
 
@@ -92,10 +104,9 @@ std::optional<std::vector<int>> buildDealList(const RuleTable& rules, std::strin
 
     std::int64_t Y = 100 * g(2) + 10 * g(6) + g(12);
 
-    if (rules[rule::DeckHasJokers] != 0) {
+    if (jokers) {
         std::int64_t A = Y;
-        const int jokers = std::min(rules[rule::Jokers], 4);
-        for (int i = 1; i <= jokers; ++i) {
+        for (int i = 1; i <= std::min(rules[rule::Jokers], 4); ++i) {
             A = keepInList(A + kStepTable[static_cast<size_t>(g(1))][static_cast<size_t>(i - 1)], T);
             int at = freePosition(list, static_cast<int>(A), true);
             if (at >= 0) list[static_cast<size_t>(at)] = 104 + i;

@@ -15,6 +15,9 @@ namespace tarvelle {
 // Nullopt when the game number holds anything but digits in the 13 places used.
 // A deck size other than up to 52 or exactly 104 is reported through the host
 // and leaves every position empty.
+// True when the 13 places of the game number that the shuffle uses hold digits.
+bool isDealableNumber(std::string_view gameNumber);
+
 std::optional<std::vector<int>> buildDealList(const RuleTable& rules, std::string_view gameNumber,
                                               Host& host);
 

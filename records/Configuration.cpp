@@ -123,23 +123,30 @@ WindowPreferences loadSettings(SettingsRecord& settings, Host& host) {
     if (!screenHasManyColours(screen))
         showAdvice(settings, host, kFewColoursAdvice, "Screen_Under_256_Colors", 0);
 
-    auto readInt = [&](std::string_view key, int fallback) {
-        return ini.readInteger(kPreferenceSection, key, fallback);
+    // An integer stored plain or zero-padded into its field. One that needs more
+    // characters than the field holds would be cut into another number: it takes
+    // the default instead, like text that is no number.
+    auto putInteger = [&](Field field, std::string_view key, int fallback, bool padded) {
+        auto text = [&](int value) { return padded ? formatFixed(value, field.width) : std::to_string(value); };
+        std::string value = text(ini.readInteger(kPreferenceSection, key, fallback));
+        if (value.size() > static_cast<size_t>(field.width) || value.find('*') != std::string::npos)
+            value = text(fallback);
+        settings.put(field, value);
     };
-    settings.put(setting::BackCard, formatFixed(readInt("Back_Card", 11), 3));
-    settings.put(setting::CardSet, formatFixed(readInt("Card", screenHasManyColours(screen) ? 1 : 3), 3));
+    putInteger(setting::BackCard, "Back_Card", 11, true);
+    putInteger(setting::CardSet, "Card", screenHasManyColours(screen) ? 1 : 3, true);
     settings.put(setting::BackgroundDefault, ini.readString(kPreferenceSection, "Background_def", "N"));
-    settings.put(setting::BackgroundColour, std::to_string(readInt("Background_Col", kButtonFaceColour)));
+    putInteger(setting::BackgroundColour, "Background_Col", kButtonFaceColour, false);
     settings.put(setting::BackgroundBitmap, ini.readString(kPreferenceSection, "Background_bmp", ""));
-    settings.put(setting::BackgroundFixedColour, std::to_string(readInt("Background_Fixed_Col", 32768)));
-    settings.put(setting::GameId, formatFixed(readInt("Game", 1), 4));
+    putInteger(setting::BackgroundFixedColour, "Background_Fixed_Col", 32768, false);
+    putInteger(setting::GameId, "Game", 1, true);
     copyKeys(settings, ini, kFlagsBeforeSounds);
-    settings.put(setting::Language, std::to_string(readInt("Language", 20000)));
-    settings.put(setting::SpeedMoveCard, std::to_string(readInt("Speed_Move_Card", 10)));
+    putInteger(setting::Language, "Language", 20000, false);
+    putInteger(setting::SpeedMoveCard, "Speed_Move_Card", 10, false);
     settings.put(setting::StatusBar, ini.readString(kPreferenceSection, "StatusBar", "N"));
     settings.put(setting::Player, ini.readString(kPreferenceSection, "UserDefault", ""));
     copyKeys(settings, ini, kTextKeys);
-    settings.put(setting::Cursor, std::to_string(readInt("Cursor", 10)));
+    putInteger(setting::Cursor, "Cursor", 10, false);
     copyKeys(settings, ini, kTextKeysAfterCursor);
     settings.put(setting::CardsShadowed,
                  ini.readString(kPreferenceSection, "Cards_Shadowed", settings.get(setting::CardsAnimate)));
@@ -156,9 +163,17 @@ WindowPreferences loadSettings(SettingsRecord& settings, Host& host) {
     if (settings.get(setting::BackgroundBitmap).empty()) settings.put(setting::BackgroundBitmap, "0");
 
     if (settings.get(setting::Player).empty()) {
-        ini.writeString(kPreferenceSection, "UserDefault", "Player 1");
-        ini.writeStrings(kUsersSection, {{"User001", "Player 1"}, {"User002", "Player 2"}, {"User003", "Player 3"}});
-        settings.put(setting::Player, "Player 1");
+        // Only a first run has no players: a list that lost only its current
+        // player keeps its names, and the first of them becomes current.
+        std::string current;
+        for (int i = 1; i <= 20 && current.empty(); ++i)
+            current = trim(ini.readString(kUsersSection, "User" + formatFixed(i, 3), ""));
+        if (current.empty()) {
+            current = "Player 1";
+            ini.writeStrings(kUsersSection, {{"User001", "Player 1"}, {"User002", "Player 2"}, {"User003", "Player 3"}});
+        }
+        ini.writeString(kPreferenceSection, "UserDefault", current);
+        settings.put(setting::Player, current);
     }
 
     window.autoPlay = isYes(ini, "AutoPlay", "Y");

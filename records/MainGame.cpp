@@ -40,7 +40,11 @@ std::string gameNumberKey(int index) { return "Game0" + formatFixed(index, 2); }
 
 // --- Game list entries ----------------------------------------------------
 
-int GameListEntry::id() const { return numberField(line, 4, 3).value_or(-1); }
+// Three digits: a line cut inside its id must not pass for the game with the digits left.
+int GameListEntry::id() const {
+    const std::string digits = field(line, 4, 3);
+    return digits.size() == 3 && isDigits(digits) ? numberField(line, 4, 3).value_or(-1) : -1;
+}
 
 int GameListEntry::type() const { return numberField(line, 0, 3).value_or(-1); }
 
@@ -74,7 +78,7 @@ std::string TMainGame::GameName(int id) const {
 int TMainGame::GameIdOfName(std::string_view name) const {
     const std::string_view wanted = trimRight(name);
     for (const auto& entry : games_)
-        if (equalsNoCase(entry.name(), wanted)) return entry.id();
+        if (entry.id() >= 0 && equalsNoCase(entry.name(), wanted)) return entry.id();
     for (const auto& game : readCustomGames())
         if (equalsNoCase(game.name, wanted)) return game.id;
     return -1;
@@ -104,7 +108,9 @@ bool TMainGame::CanPlayOnScreen(int id) const {
 
 std::vector<std::string> TMainGame::AllGameNames() const {
     std::vector<std::string> names;
-    for (const auto& entry : games_) names.push_back(entry.name());
+    // A damaged line of the game list keeps its place but names no game to choose.
+    for (const auto& entry : games_)
+        if (entry.id() >= 0) names.push_back(entry.name());
     for (const auto& game : readCustomGames()) names.push_back(game.name);
     std::stable_sort(names.begin(), names.end(), lessNoCase);
     return names;
@@ -127,8 +133,9 @@ std::vector<CustomGame> TMainGame::readCustomGames() const {
     for (size_t first = 1; first < lines.size(); first += kCustomRecordLines) {
         const std::string& head = lines[first];
         auto id = numberField(head, 0, 4);
-        // A record whose id is not a number is no game at all.
-        if (!id) continue;
+        // A record whose id is not a number is no game at all; nor is one whose id
+        // is outside the customized range, where it would stand for a built-in game.
+        if (!id || *id < kFirstCustomGameId || *id > kLastCustomGameId) continue;
         CustomGame game;
         game.id = *id;
         game.name = std::string(trimRight(field(head, 4, 50)));
@@ -185,10 +192,13 @@ std::optional<int> TMainGame::WriteCustomGame(std::string_view name, int turnedP
 
     std::string head = formatFixed(*id, 4);
     std::string padded(name.substr(0, 50));
+    // A line break in the name would split the record and shift every later one.
+    for (char& c : padded)
+        if (c == '\r' || c == '\n') c = ' ';
     padded.resize(50, ' ');
     head += padded + formatFixed(base, 4);
-    std::string overrideText = formatFixed(turnedPerClick, 3) + formatFixed(deals, 3) +
-                               std::to_string(fillChoice % 10);
+    const char fill = fillChoice >= 0 && fillChoice <= 9 ? static_cast<char>('0' + fillChoice) : '0';
+    std::string overrideText = formatFixed(turnedPerClick, 3) + formatFixed(deals, 3) + fill;
     lines.push_back(head);
     lines.push_back(overrideText);
     for (int i = 2; i < kCustomRecordLines; ++i) lines.emplace_back();
@@ -211,20 +221,26 @@ bool TMainGame::DeleteCustomGame(int id, std::string_view name, bool isCurrent) 
 
     host_.setWaitCursor(true);
     auto lines = readCustomLines();
-    for (size_t first = 1; first < lines.size(); first += kCustomRecordLines) {
+    bool found = false;
+    for (size_t first = 1; first < lines.size() && !found; first += kCustomRecordLines) {
         if (numberField(lines[first], 0, 4) != id) continue;
         size_t last = std::min(lines.size(), first + kCustomRecordLines);
         lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(first),
                     lines.begin() + static_cast<std::ptrdiff_t>(last));
-        break;
+        found = true;
     }
-    bool written = files::replaceLines(customGamesPath(), lines);
+    // While the record stays in the file the game stays, and so do its favourite
+    // and its statistics.
+    if (found && !files::replaceLines(customGamesPath(), lines)) {
+        host_.setWaitCursor(false);
+        showError(host_, "Cannot write file:\r" + files::nativePath(customGamesPath()));
+        return false;
+    }
     RemoveFavourite(name);
     if (hooks.clearRecordsOfGame) hooks.clearRecordsOfGame(id);
     if (hooks.gamesChanged) hooks.gamesChanged();
     host_.setWaitCursor(false);
-    if (!written) showError(host_, "Cannot write file:\r" + files::nativePath(customGamesPath()));
-    return written;
+    return true;
 }
 
 // --- Favourites and recent game numbers ---------------------------------------
@@ -280,6 +296,8 @@ std::vector<std::string> TMainGame::RecentGameNumbers() const {
 }
 
 void TMainGame::RememberGameNumber(std::string_view number) {
+    // A game without a number (one loaded without it) leaves the list as it is.
+    if (trim(number).empty()) return;
     auto numbers = RecentGameNumbers();
     std::erase(numbers, std::string(number));
     numbers.insert(numbers.begin(), std::string(number));

@@ -461,6 +461,8 @@ private:
         hideAll();
         switch (tableau_.style) {
             case 52: cross(); break;
+            case 55: twoRowsUnderFoundations(); break;
+            case 67: twoRowsFoundationsBeside(); break;
             case 93: smallGrid({5, 5, 3}, m_.formHeight < 500 ? 6 : 10); break;
             case 94: smallGrid({3, 3, 3}, 10); break;
             case 95: smallGrid({4, 4, 4}, 10); break;
@@ -488,6 +490,65 @@ private:
         t_.foundation(3, x3 - 7, y4 - 7);
         t_.stock(kStock, x1 - W - 2 * a, y0);
         t_.stock(kWaste, x1 - W - 2 * a, ym);
+    }
+
+    // The distance between the two rows of a two-row tableau: half the height
+    // below the upper row, so that the lower row's fans have as much room as
+    // the upper row's, but no more than a whole suit built on the dealt cards
+    // needs, so that the rows stay together on a tall window. Never less than
+    // a card and a margin: the rows themselves must not touch.
+    int twoRowRoom(int upperY) const {
+        const int step = s_.catalogue.value(V::FaceUpVerticalStep);
+        return std::max(std::min((m_.bottom - upperY) / 2, H + M + 18 * step), H + M);
+    }
+
+    // The tableau in two rows: the first half (the larger one, seven of
+    // thirteen) from x0 every `pitch`, the rest centred under it `room` lower.
+    // The upper row's fans grow down to the lower row.
+    void twoTableauRows(int x0, int pitch, int y, int room) {
+        const int n = tableau_.count, upper = (n + 1) / 2, lower = n - upper;
+        const int shift = (upper - lower) * pitch / 2;
+        for (int k = 0; k < upper; ++k) t_.tableau(k, x0 + k * pitch, y);
+        for (int k = 0; k < lower; ++k) t_.tableau(upper + k, x0 + shift + k * pitch, y + room);
+        if (r_[rule::TableauFan] == 1) s_.catalogue.setValue(V::VerticalFanRoom, room);
+    }
+
+    // 055: the stock at the top left with the waste under it, the foundations
+    // in a row beside the stock, and the tableau in two rows under the
+    // foundations, spread over the foundations' width. The stock-group piles
+    // are drawn thicker up and to the left, so they keep 15 pixels free there.
+    void twoRowsUnderFoundations() {
+        const int n = tableau_.count, f = foundations_.count, upper = (n + 1) / 2;
+        const int columns = std::max({upper, f, 1});
+        const int h = clampGap((tableWidth_ - (columns + 1) * W - 30) / (columns + 2));
+        const int beside = h + 15;
+        const int block = columns * W + (columns - 1) * h;
+        const int xs = std::max((tableWidth_ - (W + beside + block)) / 2, 15 + S / 2);
+        const int xb = xs + W + beside;
+        const int yTop = m_.top + M + 15;
+        const int y0 = yTop + H + 15;
+        const int pitch = upper > 1 ? W + (block - upper * W) / (upper - 1) : W + h;
+        twoTableauRows(xb, pitch, y0, twoRowRoom(y0));
+        const int fPitch = f > 1 ? W + (block - f * W) / (f - 1) : W + h;
+        for (int k = 0; k < f; ++k) t_.foundation(k, xb + k * fPitch, yTop);
+        if (usesStock()) t_.stock(kStock, xs, yTop);
+        if (usesWaste()) t_.stock(kWaste, xs, y0);
+    }
+
+    // 067: the tableau in two rows with the foundations in columns of four at
+    // their right, so that both rows share the whole height for their fans.
+    void twoRowsFoundationsBeside() {
+        const int n = tableau_.count, f = foundations_.count, upper = (n + 1) / 2;
+        const int fColumns = (f + 3) / 4, columns = upper + fColumns;
+        const int g = clampGap((tableWidth_ - columns * W) / (columns + 3));
+        // Between the tableau and the foundations lie two gaps.
+        const int span = columns * (W + g);
+        const int x0 = std::max((tableWidth_ - span) / 2, M);
+        const int y0 = m_.top + M;
+        twoTableauRows(x0, W + g, y0, twoRowRoom(y0));
+        const int fx = x0 + upper * (W + g) + g;
+        for (int k = 0; k < f; ++k)
+            t_.foundation(k, fx + (k / 4) * (W + g), y0 + (k % 4) * (H + M));
     }
 
     // Rows of piles between the stock on the left and the second waste on the

@@ -7,8 +7,10 @@
 #include <algorithm>
 #include <map>
 
+#include "engine/Shuffle.h"
 #include "engine/Table.h"
 #include "records/IniFile.h"
+#include "records/Numbers.h"
 #include "records/SettingsFields.h"
 #include "tests/support/TempFolder.h"
 
@@ -60,6 +62,48 @@ TEST_F(Collection, EveryGameDealsEveryCardOnceAndTheSameTableTwice) {
     EXPECT_TRUE(engine.host.messages.empty());
 }
 
+// Many more numbers, dealt straight from the prepared rules: numbers of every
+// length, with runs of zeros (the digit that turns the search forwards) and nines.
+TEST_F(Collection, EveryGameDealsEveryCardOnceForAnyNumber) {
+    std::vector<std::string> numbers{"", "10", "9090909090909", "1000000000000", "0000000000009"};
+    std::uint64_t x = 0x9E3779B97F4A7C15ull;
+    while (numbers.size() < 250) {
+        x ^= x << 13;
+        x ^= x >> 7;
+        x ^= x << 17;
+        std::string n = std::to_string(x % 10000000000000ull);
+        // Every third number has some of its digits turned to zero.
+        if (numbers.size() % 3 == 0)
+            for (size_t i = x % 5; i < n.size(); i += 3) n[i] = '0';
+        numbers.push_back(n);
+    }
+    EngineState& s = *engine.state;
+    auto dealNumber = [&](const std::string& number) {
+        s.rules.restorePerPile();
+        s.piles.clear();
+        s.settings.put(setting::GameNumber, number);
+        deal(s);
+        return buildSnapshot(s);
+    };
+    std::map<int, TableSnapshot> lastTables;
+    for (const auto& game : s.catalogue.gameList()) {
+        s.settings.put(setting::GameId, formatFixed(game.id(), 4));
+        ASSERT_TRUE(prepareGame(s)) << game.name();
+        const auto deck = fullDeck(s.rules);
+        for (const auto& number : numbers) {
+            lastTables[game.id()] = dealNumber(number);
+            ASSERT_EQ(cardsOnTable(s), deck) << game.name() << " game number " << number;
+        }
+    }
+    // Whatever game was dealt before, a game and number give the same table.
+    const auto& games = s.catalogue.gameList();
+    for (auto game = games.rbegin(); game != games.rend(); ++game) {
+        s.settings.put(setting::GameId, formatFixed(game->id(), 4));
+        ASSERT_TRUE(prepareGame(s));
+        EXPECT_EQ(dealNumber(numbers.back()), lastTables[game->id()]) << game->name();
+    }
+}
+
 TEST_F(Collection, KlondikeDealsItsStaircase) {
     ASSERT_TRUE(engine.deal(0, "1234567"));
     const EngineState& s = *engine.state;
@@ -90,6 +134,17 @@ TEST_F(Collection, StartingAGameResetsItsState) {
     EXPECT_EQ(s.undoLog.stepCount(), 0);
     EXPECT_TRUE(s.commands.pause);
     EXPECT_EQ(IniFile(configPath(s.settings)).readString("Game_Numbers", "Game001", ""), "55");
+}
+
+TEST_F(Collection, ANumberThatIsNoNumberIsNotDealt) {
+    ASSERT_TRUE(engine.deal(0, "12a4"));
+    const std::string number = engine.state->settings.get(setting::GameNumber);
+    EXPECT_TRUE(isDealableNumber(number));
+    EXPECT_EQ(cardsOnTable(*engine.state), fullDeck(engine.state->rules));
+    ASSERT_EQ(engine.host.messages.size(), 1u);
+    EXPECT_EQ(engine.host.messages[0].text,
+              "The game number 12a4 cannot be dealt: a game number holds digits only.\r"
+              "A new game number is dealt instead.");
 }
 
 TEST_F(Collection, NewGameNumberComesFromTheGenerator) {
@@ -177,6 +232,16 @@ TEST_F(Collection, DealtBasesAndKingsUnderTheirPiles) {
     }
 }
 
+// "King only" on a customized Scorpion: its foundations have a special base,
+// not a rank, so an empty pile takes a king rather than nothing.
+TEST_F(Collection, KingOnlyFillOfACustomizedGameWithoutABaseRank) {
+    EngineState& s = *engine.state;
+    s.settings.put(setting::GameId, "0033");
+    ASSERT_EQ(s.catalogue.WriteCustomGame("My Scorpion", 0, 1, 1), 8000);
+    ASSERT_TRUE(engine.deal(8000, "77"));
+    for (int k = 0; k < 7; ++k) EXPECT_EQ(s.rules[rule::TableauEmpty + k], 13) << "pile " << k;
+}
+
 // Deals of hand-made rule tables.
 struct Deal : ::testing::Test {
     HeadlessHost host;
@@ -241,6 +306,24 @@ TEST_F(Deal, DealtBaseRanksAndFillBelowTheBase) {
     for (int k = 0; k < 16; ++k) EXPECT_EQ(r[rule::FoundationBase + k], base);
     EXPECT_EQ(r[rule::TableauEmpty + 0], previousRankWrapping(base));
     EXPECT_EQ(r[rule::TableauEmpty + 1], 0);
+}
+
+TEST_F(Deal, FillBelowTheBaseNeedsABaseRank) {
+    const std::pair<int, int> cases[] = {
+        {1, 13}, {5, 4}, {13, 12},    // a rank: the one below it, wrapping
+        {0, 13}, {-1, 13}, {-2, 13},  // no base, any card, a joker
+        {81, 13}, {83, 13}, {93, 13}, // special foundation rules
+    };
+    dealAll(2, 1);
+    for (auto [base, fill] : cases) {
+        state.piles.clear();
+        r.set(rule::FoundationBase, base);
+        r.set(rule::TableauEmpty + 0, 91);
+        r.set(rule::TableauEmpty + 1, -1);
+        deal(state);
+        EXPECT_EQ(r[rule::TableauEmpty + 0], fill) << "base " << base;
+        EXPECT_EQ(r[rule::TableauEmpty + 1], -1) << "base " << base;
+    }
 }
 
 TEST_F(Deal, OneCardOfARankAndJokersToTheTableau) {
@@ -344,12 +427,139 @@ TEST_F(Deal, ArrangementsOnTheDealtTableau) {
 
 TEST_F(Deal, KingsAtTheBottomTradePlacesWithTheStock) {
     dealAll(13, 1);
+    for (int k = 0; k < 13; ++k) r.set(rule::TableauFaceUp + k, 1);
     r.set(rule::StockDeal, 39);
     r.set(rule::StockFaceState, 1);
     r.set(rule::Arrangement, 1);
     deal(state);
     for (int k = 0; k < 13; ++k) EXPECT_NE(rank(bottomCard(tableau(k))), 13);
     EXPECT_EQ(positions(state.piles.stock()), 39);
+    // The face-up kings lie face down in the face-down stock.
+    for (int c : codesOf(state.piles.stock())) EXPECT_TRUE(state.cards.isFaceDown(c)) << c;
+}
+
+// Kings dealt one to a pile before the arrangement leave none to lead: the
+// rest of the list is still dealt.
+TEST_F(Deal, RunsWithoutALeaderLeftStillDealEveryCard) {
+    dealAll(4, 1013);
+    r.set(rule::Arrangement, 2);
+    deal(state);
+    int cards = 0;
+    for (int k = 0; k < 4; ++k) cards += cardsIn(tableau(k));
+    EXPECT_EQ(cards, 52);
+    EXPECT_EQ(positions(tableau(0)), 49);
+}
+
+// The play-outs of the deal take a card from under others; the cards above it stay.
+TEST_F(Deal, PlayOutsTakeCardsFromUnderOthers) {
+    auto klondikeFoundations = [&](int base) {
+        r.set(rule::Foundations, 4);
+        for (int f = 0; f < 4; ++f) {
+            r.set(rule::FoundationBase + f, base);
+            r.set(rule::FoundationDirection + f, 1);
+            r.set(rule::FoundationMost + f, 13);
+        }
+    };
+    for (const char* number : {"1", "3141592653589", "27", "9999999999999"}) {
+        SCOPED_TRACE(number);
+        // Starting value 96: every ace goes out and the stock fills its place.
+        state.piles.clear();
+        state.settings.put(setting::GameNumber, number);
+        dealAll(4, 8);
+        r.set(rule::Arrangement, 0);
+        r.set(rule::StockDeal, 20);
+        klondikeFoundations(1);
+        r.set(rule::FoundationStart, 96);
+        deal(state);
+        int played = 0;
+        for (int f = 0; f < 4; ++f) played += positions(foundation(f));
+        for (int k = 0; k < 4; ++k) {
+            EXPECT_EQ(positions(tableau(k)), 8) << "pile " << k;
+            for (int c : codesOf(tableau(k))) EXPECT_NE(rank(c), 1) << "pile " << k;
+        }
+        const auto stock = codesOf(state.piles.stock());
+        EXPECT_EQ(played + std::count_if(stock.begin(), stock.end(), [](int c) { return rank(c) == 1; }), 4);
+        EXPECT_EQ(static_cast<int>(stock.size()), 20 - played);
+
+        // Arrangement 7: the bottom card of pile k goes to foundation k.
+        state.piles.clear();
+        r.set(rule::FoundationStart, 0);
+        klondikeFoundations(-1);
+        dealAll(4, 13);
+        r.set(rule::StockDeal, 0);
+        r.set(rule::Arrangement, 7);
+        deal(state);
+        for (int k = 0; k < 4; ++k) {
+            EXPECT_EQ(positions(foundation(k)), 1) << "foundation " << k;
+            EXPECT_EQ(positions(tableau(k)), 12) << "pile " << k;
+        }
+    }
+}
+
+// Rule tables as a damaged GAMES.DAT could give them: every deal ends, and no
+// card lies twice on the table or outside the codes of the cards.
+TEST_F(Deal, AnyRuleTableDealsEachCardAtMostOnce) {
+    std::uint64_t x = 0x2545F4914F6CDD1Dull;
+    auto pick = [&](std::initializer_list<int> values) {
+        x ^= x << 13;
+        x ^= x >> 7;
+        x ^= x << 17;
+        return *(values.begin() + static_cast<long>(x % values.size()));
+    };
+    auto upTo = [&](int most) {
+        x ^= x << 13;
+        x ^= x >> 7;
+        x ^= x << 17;
+        return static_cast<int>(x % static_cast<std::uint64_t>(most + 1));
+    };
+    for (int round = 0; round < 2000; ++round) {
+        r = RuleTable{};
+        state.piles.clear();
+        r.set(rule::DeckCards, pick({52, 104, 32, 0, 60, -4}));
+        r.set(rule::DeckHasJokers, pick({0, 1, 2}));
+        r.set(rule::Jokers, upTo(6) - 1);
+        r.set(rule::Foundations, upTo(17));
+        r.set(rule::TableauPiles, upTo(30));
+        r.set(rule::Reserves, upTo(9));
+        r.set(rule::Arrangement, upTo(14));
+        r.set(rule::FoundationBasesFromDeal, upTo(2));
+        r.set(rule::ExtraFoundationCard, upTo(1));
+        r.set(rule::AfterDeal, upTo(1));
+        r.set(rule::GameKind, pick({0, 11, 22}));
+        r.set(rule::SecondWasteCard, pick({0, 12, 112, 500}));
+        r.set(rule::TableauPileByPile, upTo(1));
+        r.set(rule::StockDeal, upTo(60));
+        r.set(rule::WasteDeal, upTo(5));
+        r.set(rule::SecondWasteDeal, upTo(3));
+        r.set(rule::StockFaceState, upTo(1));
+        for (int k = 0; k < 16; ++k) {
+            r.set(rule::FoundationStart + k, pick({0, 20, 21, 51, 63, 91, 92, 93, 94, 95, 96, 1, 13, 140, 208, -1}));
+            r.set(rule::FoundationBase + k, pick({-2, -1, 0, 1, 7, 13, 83}));
+            r.set(rule::FoundationDirection + k, upTo(2));
+            r.set(rule::FoundationBuilding + k, upTo(40));
+        }
+        for (int k = 0; k < 28; ++k) {
+            r.set(rule::TableauDeal + k, pick({0, 1, 3, 7, 13, 1001, 1013, 1020, 1501, 1504, 30000}));
+            r.set(rule::TableauFaceUp + k, upTo(16) - 3);
+            r.set(rule::TableauEmpty + k, pick({-1, 0, 13, 91, 83}));
+        }
+        for (int l = 0; l < 8; ++l) {
+            r.set(rule::ReserveDeal + l, upTo(5));
+            r.set(rule::ReserveFaceUp + l, upTo(6) - 3);
+        }
+        state.settings.put(setting::GameNumber, std::to_string(x % 10000000000000ull));
+        deal(state);
+        std::vector<int> seen(kCardCodes + 1, 0);
+        for (const auto& line : buildSnapshot(state))
+            for (size_t at = 0; at + 4 <= line.size(); at += 4) {
+                const int code = codeOf(line.substr(at, 3));
+                ASSERT_GE(code, 0) << "round " << round;
+                ASSERT_LE(code, kCardCodes) << "round " << round;
+                if (code == kGap) continue;
+                ASSERT_EQ(++seen[static_cast<size_t>(code)], 1) << "card " << code << " round " << round;
+            }
+    }
+    host.messages.clear();
 }
 
 }  // namespace

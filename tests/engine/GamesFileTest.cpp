@@ -3,9 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <stdexcept>
+
 #include "engine/Dealing.h"
 #include "engine/RuleLoading.h"
+#include "engine/Table.h"
 #include "records/Files.h"
+#include "records/Numbers.h"
 #include "records/SettingsFields.h"
 #include "tests/support/TempFolder.h"
 
@@ -135,6 +141,120 @@ TEST_F(SmallFile, HiddenGameShiftsTheColumns) {
     EXPECT_EQ(values[3], 3);
 }
 
+TEST_F(SmallFile, EmptyAndDamagedGameLinesKeepTheLaterColumns) {
+    install({"[Sect1]", game(5, 0, "A"), "", shift("5   x0x000Broken id"), game(4, 7, "B"), "",
+             "[Sect2]", rules(21, {"10", "20", "30", "40"})});
+    ASSERT_TRUE(engine.initialise());
+    // Only the line that names a game is reported.
+    ASSERT_EQ(engine.host.messages.size(), 1u);
+    EXPECT_NE(engine.host.messages[0].text.find("Broken id"), std::string::npos);
+    EXPECT_EQ(engine.state->catalogue.GameColumn(7), 3);
+    ASSERT_TRUE(load(7));
+    EXPECT_EQ(engine.state->rules[21], 40);
+    EXPECT_EQ(engine.state->catalogue.AllGameNames(), (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(engine.state->catalogue.GameIdOfName("Broken id"), -1);
+}
+
+// The collection's own GAMES.DAT with one kind of damage each: the games it
+// touches are refused by name, every other game still deals its whole deck.
+TEST(DamagedGamesFile, RefusesOnlyTheGamesConcerned) {
+    using Lines = std::vector<std::string>;
+    auto find = [](const Lines& lines, std::string_view start) {
+        return static_cast<size_t>(std::find_if(lines.begin(), lines.end(),
+                                                [&](const std::string& l) { return l.starts_with(start); }) -
+                                   lines.begin());
+    };
+    // The [Sect2] line of parameter k.
+    auto ruleLine = [&](Lines& lines, int k) -> std::string& {
+        const std::string index = formatFixed(k, 4);
+        for (size_t i = find(lines, "[Sect2]") + 1; i < lines.size(); ++i)
+            if (lines[i].starts_with(index)) return lines[i];
+        throw std::logic_error("GAMES.DAT has no line for parameter " + index);
+    };
+    auto column = [](int g) { return gamesfile::kFirstValue + gamesfile::kColumnWidth * static_cast<size_t>(g); };
+    struct Case {
+        const char* damage;
+        std::function<void(Lines&)> apply;
+        std::vector<int> refused;  // -1: every game
+        int listed;                // games the list still offers
+    };
+    const Case cases[] = {
+        {"a value that is no number",
+         [&](Lines& l) { ruleLine(l, rule::TableauPiles).replace(column(5), 2, shift("7x")); }, {5}, 35},
+        {"a line that ends before the last game's value",
+         [&](Lines& l) { ruleLine(l, rule::TableauDeal).resize(column(34)); }, {34}, 35},
+        {"a line that holds only its index",
+         [&](Lines& l) { ruleLine(l, rule::DeckCards).resize(4); }, {-1}, 35},
+        {"no rule section", [&](Lines& l) { l[find(l, "[Sect2]")] = "[Sect9]"; }, {-1}, 35},
+        {"a game line cut inside its id", [&](Lines& l) { l[find(l, "[Sect1]") + 11].resize(6); }, {}, 34},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.damage);
+        testing::TestEngine engine{false};
+        Lines lines = files::splitLines(testing::builtGamesDat());
+        c.apply(lines);
+        engine.folder.write("GAMES.DAT", files::joinLines(lines));
+        ASSERT_TRUE(engine.initialise());
+        EngineState& s = *engine.state;
+        EXPECT_EQ(static_cast<int>(s.catalogue.AllGameNames().size()), c.listed);
+        for (int id = 0; id <= 34; ++id) {
+            const std::string name = s.catalogue.GameName(id);
+            if (name.empty()) continue;
+            const bool refused = std::count(c.refused.begin(), c.refused.end(), id) ||
+                                 (!c.refused.empty() && c.refused[0] == -1);
+            const size_t shown = engine.host.messages.size();
+            if (refused) {
+                EXPECT_FALSE(engine.deal(id, "5")) << name;
+                ASSERT_EQ(engine.host.messages.size(), shown + 1) << name;
+                EXPECT_NE(engine.host.messages.back().text.find(name), std::string::npos) << name;
+            } else {
+                ASSERT_TRUE(engine.deal(id, "5")) << name;
+                int cards = 0;
+                for (const auto& line : buildSnapshot(s))
+                    for (size_t at = 0; at + 4 <= line.size(); at += 4) cards += line.compare(at, 3, "000") != 0;
+                EXPECT_EQ(cards, s.rules[rule::DeckCards]) << name;
+            }
+        }
+    }
+}
+
+// Damaged records of GAM_CUST.DAT: a game that cannot be played is refused by
+// name, one whose override cannot be read plays as its base game, and the
+// built-in games go on.
+TEST(DamagedCustomGames, RefuseOnlyTheGameConcerned) {
+    struct Case {
+        const char* damage;
+        std::string record;  // the lines of one record, after the header
+        bool plays;
+        int turned;  // rule 21 when it plays
+    };
+    const std::string name = "Mine" + std::string(46, ' ');
+    const Case cases[] = {
+        {"a sound record", "8000" + name + "0000\r\n0030011\r\n", true, 3},
+        {"an override that is no number", "8000" + name + "0000\r\nabc-011\r\n", true, 1},
+        {"an override cut short", "8000" + name + "0000\r\n00\r\n", true, 1},
+        {"a base that is no number", "8000" + name + "00x0\r\n0030011\r\n", false, 0},
+        {"a base that is no game", "8000" + name + "0777\r\n0030011\r\n", false, 0},
+        {"a record cut before its override", "8000" + name + "0000\r\n", false, 0},
+        {"a head cut before its base", "8000Mine\r\n0030011\r\n", false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.damage);
+        testing::TestEngine engine;
+        engine.folder.write("DATA/GAM_CUST.DAT", "[R-0301]\r\n" + c.record);
+        ASSERT_TRUE(engine.initialise());
+        const size_t shown = engine.host.messages.size();
+        EXPECT_EQ(engine.deal(8000, "5"), c.plays);
+        if (c.plays) {
+            EXPECT_EQ(engine.state->rules[rule::StockTurnCount], c.turned);
+        } else {
+            ASSERT_EQ(engine.host.messages.size(), shown + 1);
+            EXPECT_NE(engine.host.messages.back().text.find("Mine"), std::string::npos);
+        }
+        EXPECT_TRUE(engine.deal(1, "5"));
+    }
+}
+
 TEST_F(SmallFile, CustomizedGameLoadsItsBaseWithTheOverride) {
     install({"[Sect1]", game(5, 0, "A"), "[Sect2]", rules(21, {"1"}), rules(13, {"1"}), rules(284, {"2"}),
              rules(112, {"13"}), rules(113, {"13"})});
@@ -176,6 +296,14 @@ TEST_F(SmallFile, MissingGameListIsReported) {
     ASSERT_EQ(engine.host.messages.size(), 1u);
     EXPECT_TRUE(engine.state->catalogue.gameList().empty());
     EXPECT_EQ(engine.state->settings.get(setting::GameId), "-1");
+}
+
+TEST_F(SmallFile, GameListWithoutAGameIsReported) {
+    install({"[Sect1]", "", "", "[Sect2]", rules(21, {"1"})});
+    ASSERT_TRUE(engine.initialise());
+    ASSERT_EQ(engine.host.messages.size(), 1u);
+    EXPECT_EQ(engine.host.messages[0].text,
+              "GAMES.DAT holds no game list: no game can be played.\rReinstall the program to repair the file.");
 }
 
 }  // namespace

@@ -58,6 +58,30 @@ TEST_F(Startup, ZeroAndGarbageValuesFallBack) {
     EXPECT_FALSE(IniFile(configPath(settings)).keyExists("Users", "User001"));
 }
 
+TEST_F(Startup, NumbersTooLongForTheirFieldsFallBack) {
+    writeConfig("[Preference]\r\nBack_Card=5000\r\nCard=-12\r\nGame=123456\r\nLanguage=1234567\r\n"
+                "Speed_Move_Card=100\r\nCursor=-10\r\nBackground_Fixed_Col=0xFFFFFF\r\n");
+    loadSettings(settings, host);
+    EXPECT_EQ(settings.get(setting::BackCard), "011");
+    EXPECT_EQ(settings.get(setting::CardSet), "-12");
+    EXPECT_EQ(settings.get(setting::GameId), "0001");
+    EXPECT_EQ(settings.get(setting::Language), "20000");
+    EXPECT_EQ(settings.get(setting::SpeedMoveCard), "10");
+    EXPECT_EQ(settings.get(setting::Cursor), "10");
+    EXPECT_EQ(settings.get(setting::BackgroundFixedColour), "16777215");
+}
+
+TEST_F(Startup, ListedPlayersSurviveALostCurrentPlayer) {
+    writeConfig("[Preference]\r\nUserDefault=\r\n[Users]\r\nUser001=\r\nUser002=Anna\r\nUser003=Bob\r\n");
+    loadSettings(settings, host);
+    EXPECT_EQ(settings.get(setting::Player), "Anna");
+    IniFile cfg(configPath(settings));
+    EXPECT_EQ(cfg.readString("Preference", "UserDefault", ""), "Anna");
+    EXPECT_EQ(cfg.readString("Users", "User002", ""), "Anna");
+    EXPECT_EQ(cfg.readString("Users", "User003", ""), "Bob");
+    EXPECT_EQ(cfg.readString("Users", "User001", "missing"), "");
+}
+
 TEST_F(Startup, BinaryGarbageFileYieldsDefaults) {
     writeConfig(std::string("\x01\xff[Pref\0erence\n=\n==x\n[", 22));
     loadSettings(settings, host);

@@ -2,6 +2,9 @@
 #include "records/MainGame.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include "engine/HeadlessHost.h"
 #include "records/IniFile.h"
@@ -24,7 +27,9 @@ std::string customRecord(int id, const std::string& name, int base, const std::s
     padded.resize(50, ' ');
     std::string baseText = std::to_string(base);
     baseText.insert(0, 4 - baseText.size(), '0');
-    std::string record = std::to_string(id) + padded + baseText + "\r\n" + overrideText + "\r\n";
+    std::string idText = std::to_string(id);
+    idText.insert(0, 4 - idText.size(), '0');
+    std::string record = idText + padded + baseText + "\r\n" + overrideText + "\r\n";
     for (int i = 2; i < 30; ++i) record += "\r\n";
     return record;
 }
@@ -84,12 +89,26 @@ TEST_F(Catalogue, CustomizingACustomizedGameKeepsTheBuiltInBase) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 61);
 }
 
+TEST_F(Catalogue, AWrittenRecordStaysThirtyLinesWhateverItIsGiven) {
+    settings.put(setting::GameId, "0001");
+    ASSERT_EQ(games.WriteCustomGame("Two\r\nlines", 1, 1, -1), 8000);
+    ASSERT_EQ(games.WriteCustomGame("After", 1, 1, 2), 8001);
+    EXPECT_EQ(games.GameName(8000), "Two  lines");
+    EXPECT_EQ(games.CustomGameInfo(8000).overrideText, "0010010");
+    EXPECT_EQ(games.GameName(8001), "After");
+    EXPECT_EQ(games.CustomGameInfo(8001).baseId, 1);
+}
+
 TEST_F(Catalogue, DamagedRecordsAreSkippedAndACutRecordIsCompleted) {
     std::string broken = "80x1Broken\r\n";
     for (int i = 1; i < 30; ++i) broken += "\r\n";
-    writeCustom(customRecord(8000, "Fine", 1, "0010011") + broken + "8002Cut short\r\n");
+    writeCustom(customRecord(8000, "Fine", 1, "0010011") + broken + customRecord(5, "Impostor", 1, "0010011") +
+                "8002Cut short\r\n");
     EXPECT_EQ(games.GameName(8000), "Fine");
     EXPECT_EQ(games.GameIdOfName("Broken"), -1);
+    // An id outside 8000-9999 would pass the record off as built-in game 5.
+    EXPECT_EQ(games.GameIdOfName("Impostor"), -1);
+    EXPECT_EQ(games.CustomGames().size(), 2u);
     // A record cut before its override line is named, but has no base to play.
     EXPECT_EQ(games.GameName(8002), "Cut short");
     EXPECT_EQ(games.CustomGameInfo(8002).baseId, -1);
@@ -122,12 +141,46 @@ TEST_F(Catalogue, DeletingAsksThenRemovesRecordAndFavourite) {
     EXPECT_FALSE(cfg.keyExists("Favourite Games", "Game002"));
 }
 
+// Files of more than a few bytes cannot be written while it lives.
+struct FileSizeLimit {
+    rlimit saved{};
+    void (*savedHandler)(int) = nullptr;
+    FileSizeLimit() {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 4;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, savedHandler);
+    }
+};
+
+TEST_F(Catalogue, AFailedDeleteKeepsTheGameItsFavouriteAndItsRecords) {
+    writeCustom(customRecord(8000, "A", 1, "0010011"));
+    games.WriteFavourites({"A"});
+    bool cleared = false;
+    games.hooks.clearRecordsOfGame = [&](int) { cleared = true; };
+    {
+        FileSizeLimit limit;
+        EXPECT_FALSE(games.DeleteCustomGame(8000, "A", false));
+    }
+    EXPECT_EQ(host.messages.back().text, "Cannot write file:\r" + dir.file("DATA/GAM_CUST.DAT"));
+    EXPECT_EQ(games.GameName(8000), "A");
+    EXPECT_EQ(games.Favourites(), std::vector<std::string>{"A"});
+    EXPECT_FALSE(cleared);
+}
+
 TEST_F(Catalogue, RecentGameNumbersHoldNoRepeats) {
     games.RememberGameNumber("7");
     games.RememberGameNumber("7");
     games.RememberGameNumber("9");
+    games.RememberGameNumber("");
     const std::vector<std::string> expected{"9", "7"};
     EXPECT_EQ(games.RecentGameNumbers(), expected);
+    EXPECT_EQ(IniFile(configPath(settings)).readString("Game_Numbers", "Game001", ""), "9");
     for (int i = 0; i < 25; ++i) games.RememberGameNumber(std::to_string(100 + i));
     EXPECT_EQ(games.RecentGameNumbers().size(), 20u);
     EXPECT_EQ(games.RecentGameNumbers().front(), "124");
