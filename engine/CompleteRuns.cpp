@@ -32,19 +32,13 @@ bool followsInColour(const EngineState& s, RunFoundation target, int k, int card
     }
 }
 
-// The colour balance of the run foundations of value 82: with the run's ace
-// counted in, at most half of them begin with a red card and at most half
-// with a black one. Without such foundations every run passes.
+// The colour balance of the run foundations of value 82, with the run's ace
+// counted in. Without such foundations every run passes.
 bool aceKeepsColoursBalanced(const EngineState& s, int ace) {
-    int counted = 0, red = isRed(ace) ? 1 : 0, black = 1 - red;
-    for (int f = 0; f < s.rules.foundations(); ++f) {
-        if (runFoundationAt(s, f) != RunFoundation::AceUpByBuilding) continue;
-        ++counted;
-        const int bottom = bottomCard(foundationPile(s, f));
-        if (bottom == kGap) continue;
-        (isRed(bottom) ? red : black) += 1;
-    }
-    return counted == 0 || (red * 2 <= counted && black * 2 <= counted);
+    bool any = false;
+    for (int f = 0; f < s.rules.foundations(); ++f)
+        if (runFoundationAt(s, f) == RunFoundation::AceUpByBuilding) any = true;
+    return !any || foundationColoursBalanced(s, ace, static_cast<int>(RunFoundation::AceUpByBuilding), false);
 }
 
 }  // namespace

@@ -48,25 +48,8 @@ struct Fit {
 
 // --- Empty rule ---------------------------------------------------------------
 
-// Among the foundations whose base value is E, the started ones with M added
-// hold at most half red and half black bottom cards (and, when asked, no suit twice).
 bool coloursBalanced(const Fit& f, bool newSuit) {
-    int counted = 0, red = 1, black = 0;
-    if (!isRed(f.q.moving)) std::swap(red, black);
-    std::array<bool, 4> suits{};
-    if (suitIndex(f.q.moving) >= 0) suits[static_cast<size_t>(suitIndex(f.q.moving))] = true;
-    for (int k = 0; k < f.s.rules.foundations(); ++k) {
-        if (f.s.rules[rule::FoundationBase + k] != f.q.emptyValue) continue;
-        ++counted;
-        const int bottom = bottomCard(foundation(f.s, k));
-        if (bottom == kGap) continue;
-        (isRed(bottom) ? red : black) += 1;
-        const int suit = suitIndex(bottom);
-        if (suit < 0) continue;
-        if (newSuit && suits[static_cast<size_t>(suit)]) return false;
-        suits[static_cast<size_t>(suit)] = true;
-    }
-    return red * 2 <= counted && black * 2 <= counted;
+    return foundationColoursBalanced(f.s, f.q.moving, f.q.emptyValue, newSuit);
 }
 
 bool rankOfStartedFoundations(const Fit& f) {
@@ -841,6 +824,25 @@ bool mayPickUp(const EngineState& state, int card, std::string_view key) {
     auto pile = parsePileKey(key);
     if (!pile || !m.from || !(*m.from == *pile)) return false;
     return mayPickUp(state, m);
+}
+
+bool foundationColoursBalanced(const EngineState& state, int card, int baseValue, bool newSuit) {
+    int counted = 0, red = 1, black = 0;
+    if (!isRed(card)) std::swap(red, black);
+    std::array<bool, 4> suits{};
+    if (suitIndex(card) >= 0) suits[static_cast<size_t>(suitIndex(card))] = true;
+    for (int k = 0; k < state.rules.foundations(); ++k) {
+        if (state.rules[rule::FoundationBase + k] != baseValue) continue;
+        ++counted;
+        const int bottom = bottomCard(state.piles.foundations[static_cast<size_t>(k)]);
+        if (bottom == kGap) continue;
+        (isRed(bottom) ? red : black) += 1;
+        const int suit = suitIndex(bottom);
+        if (suit < 0) continue;
+        if (newSuit && suits[static_cast<size_t>(suit)]) return false;
+        suits[static_cast<size_t>(suit)] = true;
+    }
+    return red * 2 <= counted && black * 2 <= counted;
 }
 
 }  // namespace tarvelle

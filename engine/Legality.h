@@ -168,4 +168,9 @@ bool onlyTableauToFoundationYet(const EngineState& state);
 // In a grid of tableau piles (rules 24, 25) every pile below this one in its column is empty.
 bool columnIsFree(const EngineState& state, int k);
 
+// With the card counted in, the started foundations whose base value is
+// `baseValue` begin with at most half red and at most half black cards (and,
+// when asked, no suit twice).
+bool foundationColoursBalanced(const EngineState& state, int card, int baseValue, bool newSuit);
+
 }  // namespace tarvelle
