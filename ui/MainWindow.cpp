@@ -115,8 +115,7 @@ TfrmMain::TfrmMain(EngineState& state, QtHost& host, GameActions& actions, QWidg
     host_.setHostWindow(this);
     host_.setWindow(this);
     // The clock label starts at zero time.
-    const char sep = timeSeparator();
-    lblTempo_->setText(QStringLiteral("0%100%100").arg(QChar(sep)));
+    lblTempo_->setText(QString::fromStdString(clockText(0, timeSeparator())));
     menu_.nameProduct(QStringLiteral("Tarvelle"));
     menu_.mnuSnapshotPosition->setEnabled(false);
     menu_.mnuUndoToSnapshot->setEnabled(false);
@@ -826,7 +825,11 @@ void TfrmMain::changeEvent(QEvent* event) {
 void TfrmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     layOutTopBand();
-    if (state_.flags[Flag::FirstActivationPending]) table_->redrawTable();
+    if (state_.flags[Flag::FirstActivationPending]) {
+        table_->redrawTable();
+        // A desktop without a window manager never activates the window: the first showing stands in.
+        QTimer::singleShot(0, this, &TfrmMain::firstActivation);
+    }
 }
 
 void TfrmMain::keyPressEvent(QKeyEvent* event) {
