@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "engine/Piles.h"
 
 namespace tarvelle {
 
@@ -24,6 +27,21 @@ enum class SoundMode { Play, PlayToEnd, Loop };
 struct LocalTime {
     int year = 2000, month = 1, day = 1;
     int hour = 0, minute = 0, second = 0;
+};
+
+// How changed piles are drawn after a move.
+enum class DrawEffect { Plain, Drop, Shadow };
+
+// What the memory games' result window shows at the end of a game.
+struct MemoryGameResult {
+    bool won = false;
+    int matches = 0;
+    int misses = 0;
+    int pointsPerMatch = 0;
+    int pointsPerMiss = 0;
+    int total = 0;
+    int target = 0;
+    std::string gridCaption;  // "Grid: 4 x 3" and the like; empty when the game has none
 };
 
 // The main window implements this on the screen; tests and the command-line
@@ -67,6 +85,40 @@ public:
     // Plays the WAVE resource named by the word; a word the library does not
     // hold stops whatever sound is playing.
     virtual void playSound(std::string_view /*word*/, SoundMode /*mode*/) {}
+
+    // --- Moves and automatic moves --------------------------------------
+    // Redraw every pile whose string differs between `before` (the saved pile copy) and `now`.
+    virtual void redrawChangedPiles(const Piles& /*before*/, const Piles& /*now*/, DrawEffect /*effect*/) {}
+    // Redraw one pile as the model now holds it (a card of it changed face).
+    virtual void redrawPile(PileRef /*pile*/, DrawEffect /*effect*/) {}
+    // Glide the cards (bottom first) from their place on `from` to the top of `to`; the model has not moved them yet.
+    virtual void glideCards(const std::vector<int>& /*cards*/, PileRef /*from*/, PileRef /*to*/) {}
+    // Glide the dragged card and the cards above it back from the last drag position to their place on the pile.
+    virtual void glideBack(int /*card*/, PileRef /*pile*/) {}
+    // Draw the empty-stock (redeal) marker on the pile; keep it for the given time, 0 leaves it drawn.
+    virtual void drawEmptyStockMarker(PileRef /*pile*/, int /*milliseconds*/) {}
+    // Repaint the whole table from the model.
+    virtual void repaintTable() {}
+    // Refresh the table image from the window (after a release).
+    virtual void refreshTableImage() {}
+    // Refresh the pile-size displays beside the piles.
+    virtual void refreshPileSizes() {}
+    // Refresh the special displays of the special game kinds; `movedCard` is the card just moved, 0 for none.
+    virtual void refreshSpecialDisplays(int /*movedCard*/) {}
+    // The lowest occupied point of the table changed: update the vertical scroll bar.
+    virtual void updateScrollExtent() {}
+    // Hide the tip that shows the size of the pile under the pointer.
+    virtual void hidePileSizeTip() {}
+
+    // --- End of a game ---------------------------------------------------
+    // Run the winning animation until it ends or the player stops it.
+    virtual void runWinningAnimation() {}
+    // Show the won-game window (its "New game" button starts a new deal).
+    virtual void showGameWon() {}
+    // Show the memory games' result window.
+    virtual void showMemoryGameResult(const MemoryGameResult& /*result*/) {}
+    // Close the main window: it asked to close while a game was ending.
+    virtual void closeMainWindow() {}
 };
 
 inline MessageAnswer showInformation(Host& host, std::string_view text) {

@@ -1,0 +1,138 @@
+// The resource library TAR.RGF at run time: pictures, pointer shapes, sounds and card decks by name.
+#include "table/ResourceLibrary.h"
+
+#include <QFile>
+#include <QPixmap>
+#include <QResource>
+
+namespace tarvelle {
+
+namespace {
+
+// A file that every library of ours holds: it tells TAR.RGF from any other
+// resource file.
+constexpr auto kMarkerPath = QLatin1StringView("/TAR.RGF");
+constexpr auto kMarkerText = QByteArrayView("Tarvelle resource library");
+
+}  // namespace
+
+std::optional<QString> resourceFileName(std::string_view name) {
+    if (name.empty()) return std::nullopt;
+    QString result;
+    result.reserve(static_cast<qsizetype>(name.size()));
+    for (char c : name) {
+        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                           (c >= '0' && c <= '9') || c == '_' || c == '-';
+        if (!plain) return std::nullopt;
+        result += QChar(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    }
+    return result;
+}
+
+ResourceLibrary::ResourceLibrary() = default;
+
+ResourceLibrary::~ResourceLibrary() { unload(); }
+
+bool ResourceLibrary::load(const QString& path) {
+    unload();
+    error_.clear();
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly)) {
+        error_ = in.errorString();
+        return false;
+    }
+    file_ = in.readAll();
+    if (in.error() != QFileDevice::NoError) {
+        error_ = in.errorString();
+        file_.clear();
+        return false;
+    }
+    // The root names this object, so two libraries never share one and a
+    // path of this library can never reach another's resources.
+    const QString root = QStringLiteral("/tarvelle-rgf-%1")
+                             .arg(reinterpret_cast<quintptr>(this), 0, 16);
+    if (file_.isEmpty() ||
+        !QResource::registerResource(reinterpret_cast<const uchar*>(file_.constData()), root)) {
+        error_ = QStringLiteral("not a resource file");
+        file_.clear();
+        return false;
+    }
+    root_ = root;
+    QResource marker(QLatin1Char(':') + root_ + kMarkerPath);
+    if (!marker.isValid() || !marker.uncompressedData().startsWith(kMarkerText)) {
+        unload();
+        error_ = QStringLiteral("not a Tarvelle resource library");
+        return false;
+    }
+    return true;
+}
+
+void ResourceLibrary::unload() {
+    if (!root_.isEmpty()) {
+        QResource::unregisterResource(reinterpret_cast<const uchar*>(file_.constData()), root_);
+        root_.clear();
+    }
+    file_.clear();
+}
+
+std::optional<QString> ResourceLibrary::path(const char* folder, std::string_view name,
+                                             const char* suffix) const {
+    if (root_.isEmpty()) return std::nullopt;
+    const auto fileName = resourceFileName(name);
+    if (!fileName) return std::nullopt;
+    return QLatin1Char(':') + root_ + QLatin1Char('/') + QLatin1StringView(folder) +
+           QLatin1Char('/') + *fileName + QLatin1StringView(suffix);
+}
+
+QByteArray ResourceLibrary::data(const char* folder, std::string_view name,
+                                 const char* suffix) const {
+    const auto resourcePath = path(folder, name, suffix);
+    if (!resourcePath) return {};
+    QResource resource(*resourcePath);
+    if (!resource.isValid()) return {};
+    return resource.uncompressedData();
+}
+
+QImage ResourceLibrary::bitmap(std::string_view name) const {
+    const QByteArray bytes = data("bitmap", name, ".png");
+    if (bytes.isEmpty()) return {};
+    return QImage::fromData(bytes, "PNG");
+}
+
+bool ResourceLibrary::hasBitmap(std::string_view name) const {
+    const auto resourcePath = path("bitmap", name, ".png");
+    return resourcePath && QResource(*resourcePath).isValid();
+}
+
+QImage ResourceLibrary::cursorImage(std::string_view name) const {
+    const QByteArray bytes = data("cursor", name, ".png");
+    if (bytes.isEmpty()) return {};
+    return QImage::fromData(bytes, "PNG");
+}
+
+std::optional<QCursor> ResourceLibrary::cursor(std::string_view name) const {
+    const QImage image = cursorImage(name);
+    if (image.isNull()) return std::nullopt;
+    int x = 0;
+    int y = 0;
+    const QStringList hotSpot = image.text(QStringLiteral("HotSpot")).split(QLatin1Char(','));
+    if (hotSpot.size() == 2) {
+        x = qBound(0, hotSpot[0].toInt(), image.width() - 1);
+        y = qBound(0, hotSpot[1].toInt(), image.height() - 1);
+    }
+    return QCursor(QPixmap::fromImage(image), x, y);
+}
+
+QByteArray ResourceLibrary::sound(std::string_view name) const {
+    return data("sound", name, ".wav");
+}
+
+bool ResourceLibrary::hasSound(std::string_view name) const { return !sound(name).isEmpty(); }
+
+QByteArray ResourceLibrary::deck(int faceSet) const {
+    if (faceSet < 1 || faceSet > 999) return {};
+    const std::string number = QStringLiteral("%1").arg(faceSet, 3, 10, QLatin1Char('0')).toStdString();
+    return data("deck", number, ".svgz");
+}
+
+}  // namespace tarvelle
