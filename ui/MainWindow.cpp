@@ -32,6 +32,7 @@
 #include "ui/StandInTable.h"
 #include "ui/TableView.h"
 #include "ui/TopBand.h"
+#include "table/ResourceLibrary.h"
 
 namespace tarvelle {
 
@@ -719,8 +720,12 @@ void TfrmMain::runPauseAnimation() {
         }
         return out;
     };
-    const QImage first = transparent(pausePicture(1));
-    const QImage second = transparent(pausePicture(2));
+    auto picture = [this](const char* name, int which) {
+        const QImage stored = library_ ? library_->bitmap(name) : QImage();
+        return stored.isNull() ? pausePicture(which) : stored;
+    };
+    const QImage first = transparent(picture("BMP_PAUSE_1", 1));
+    const QImage second = transparent(picture("BMP_PAUSE_2", 2));
     const int width = table_->width(), height = table_->height();
     const int x1 = std::max(5, (width - first.width()) / 2);
     const int x2 = std::max(5, (width - second.width()) / 2);
@@ -908,6 +913,78 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     }
     closeHandler();
     event->accept();
+}
+
+// --- Hooks of the dispatcher ----------------------------------------------------
+
+void TfrmMain::redrawTable() { table_->redrawTable(); }
+
+void TfrmMain::glideCards(const std::vector<int>& cards, PileRef from, PileRef to) {
+    if (cards.empty()) return;
+    const std::string& source = *state_.piles.pile(from.collection, from.slot);
+    const int index = findCode(source, cards.front());
+    if (index < 0) return;
+    const Point start = cardPositionAt(state_, from, index);
+    const Point end = cardPosition(state_, to, 0, true);
+    const QRect sourceRect(start.x, start.y, state_.cardWidth,
+                           state_.cardHeight + static_cast<int>(cards.size() - 1) *
+                                                   state_.catalogue.value(TMainGame::FaceUpVerticalStep));
+    CardMotion& motion = table_->motion();
+    motion.buildMovingImage(cards.front(), sourceRect);
+    table_->setLifted(cards.front());
+    if (state_.settings.get(setting::CardsAnimate) != "N")
+        motion.moveCard(cards.front(), QPoint(start.x, start.y), QPoint(end.x, end.y),
+                        CardMotion::Glide{false, false, false, false});
+    motion.hide();
+    table_->setLifted(0);
+}
+
+void TfrmMain::glideBack(int card, PileRef pile) {
+    const std::string& text = *state_.piles.pile(pile.collection, pile.slot);
+    const int index = findCode(text, card);
+    CardMotion& motion = table_->motion();
+    if (index >= 0 && motion.visible()) {
+        const Point p = cardPositionAt(state_, pile, index);
+        motion.moveCard(card, motion.lastRect().topLeft(), QPoint(p.x, p.y), CardMotion::Glide{false, false, false, false});
+    }
+    motion.hide();
+    table_->setLifted(0);
+    table_->redrawTable();
+}
+
+void TfrmMain::drawEmptyStockMarker(PileRef pile, int milliseconds) {
+    const Point p = pilePosition(state_, pile);
+    if (tarvelle::isHidden(p)) return;
+    {
+        QPainter painter(&table_->tableImage());
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(230, 230, 120), 3));
+        const QRectF ring(p.x + state_.cardWidth * 0.25, p.y + state_.cardHeight * 0.3, state_.cardWidth * 0.5,
+                          state_.cardWidth * 0.5);
+        painter.drawEllipse(ring);
+    }
+    table_->repaintNow(QRect(p.x, p.y, state_.cardWidth, state_.cardHeight));
+    if (milliseconds > 0) {
+        host_.wait(milliseconds);
+        table_->redrawTable();
+    }
+}
+
+void TfrmMain::hidePileSizeTip() { pointer_->hidePilesTip(); }
+
+void TfrmMain::setResourceLibrary(const ResourceLibrary* library) {
+    library_ = library;
+    if (!library_) return;
+    for (ToolButton b : {ToolButton::Undo, ToolButton::Redo, ToolButton::AutoPlay}) {
+        static const char* const kNames[][2] = {{"TB_UNDO", "TB_UNDO_DIS"}, {"TB_REDO", "TB_REDO_DIS"}, {"TB_AUTOPLAY", "TB_AUTOPLAY_DIS"}};
+        const auto* names = kNames[b == ToolButton::Undo ? 0 : b == ToolButton::Redo ? 1 : 2];
+        const QImage on = library_->bitmap(names[0]), off = library_->bitmap(names[1]);
+        if (on.isNull() || off.isNull()) continue;
+        QIcon icon;
+        icon.addPixmap(QPixmap::fromImage(on), QIcon::Normal);
+        icon.addPixmap(QPixmap::fromImage(off), QIcon::Disabled);
+        pnlTB1_->button(b)->setIcon(icon);
+    }
 }
 
 }  // namespace tarvelle

@@ -24,6 +24,7 @@ class GameActions;
 class PointerInput;
 class PointerShapes;
 class TableView;
+class ResourceLibrary;
 
 class TfrmMain : public QMainWindow, public HostWindow {
     Q_OBJECT
@@ -94,6 +95,16 @@ public:
     void showClock() override { refreshTimeLabel(); }
     void showTitle() override { updateTitle(); }
     void refreshCardCounter() override {}
+    void redrawTable() override;
+    void glideCards(const std::vector<int>& cards, PileRef from, PileRef to) override;
+    void glideBack(int card, PileRef pile) override;
+    void drawEmptyStockMarker(PileRef pile, int milliseconds) override;
+    void updateScrollExtent() override { scrollBarHandling(); }
+    void hidePileSizeTip() override;
+    void closeMainWindow() override { close(); }
+
+    // Pictures of the resource library (pause screen, toolbar glyphs); nullptr for the drawn ones.
+    void setResourceLibrary(const ResourceLibrary* library);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -123,6 +134,7 @@ private:
     GameActions& actions_;
     MainMenu menu_;
     std::unique_ptr<PointerShapes> shapes_;
+    const ResourceLibrary* library_ = nullptr;
 
     QWidget* client_ = nullptr;
     ToolBarPanel* pnlTB_ = nullptr;

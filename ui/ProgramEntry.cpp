@@ -9,7 +9,10 @@
 #include "engine/Sounds.h"
 #include "records/IniFile.h"
 #include "records/SettingsFields.h"
+#include "records/Files.h"
+#include "table/ResourceLibrary.h"
 #include "ui/MainWindow.h"
+#include "ui/Pointers.h"
 #include "ui/Splash.h"
 
 namespace tarvelle {
@@ -49,11 +52,15 @@ void restoreWindowPlacement(QWidget& window, const EngineState& state) {
 
 }  // namespace
 
-Program::Program(const std::string& programFolder, const std::string& dataFolder, ResourceLibraryAccess library)
-    : library_(std::move(library)) {
+Program::Program(const std::string& programFolder, const std::string& dataFolder)
+    : library_(std::make_unique<ResourceLibrary>()) {
     state_ = std::make_unique<EngineState>(host_, programFolder, dataFolder);
     actions_ = std::make_unique<EngineActions>(*state_);
-    sounds_ = std::make_unique<SoundPlayer>(library_.sounds);
+    sounds_ = std::make_unique<SoundPlayer>([this](std::string_view word) -> std::optional<QByteArray> {
+        QByteArray data = library_->isLoaded() ? library_->sound(word) : QByteArray();
+        if (data.isEmpty()) return std::nullopt;
+        return data;
+    });
     host_.setSoundPlayer(sounds_.get());
 }
 
@@ -63,6 +70,7 @@ Program::~Program() {
         window_.reset();
     }
     host_.setSoundPlayer(nullptr);
+    library_->unload();
 }
 
 bool Program::start(bool showSplash) {
@@ -77,16 +85,23 @@ bool Program::start(bool showSplash) {
         splash->repaint();
         QCoreApplication::processEvents();
     }
+    const std::string libraryPath = state_->programFolder + "TAR.RGF";
+    const bool libraryThere = files::exists(libraryPath);
+    if (libraryThere) library_->load(QString::fromStdString(libraryPath));
     splashSound(*state_);
 
-    const std::string libraryPath = state_->programFolder + "TAR.RGF";
-    if (library_.load && !library_.load(libraryPath)) {
+    if (libraryThere && !library_->isLoaded()) {
         host_.setWaitCursor(false);
         if (splash) splash->hide();
         showError(host_, resourceLibraryMessage(libraryPath));
         return false;
     }
     window_ = std::make_unique<TfrmMain>(*state_, host_, *actions_);
+    if (library_->isLoaded()) {
+        window_->setResourceLibrary(library_.get());
+        const ResourceLibrary* library = library_.get();
+        window_->setPointerShapes(std::make_unique<PointerShapes>([library](std::string_view name) { return library->cursor(name); }));
+    }
     const std::optional<WindowPreferences> preferences = initialiseEngine(*state_);
     if (!preferences) {
         host_.setWaitCursor(false);

@@ -18,16 +18,15 @@ namespace tarvelle {
 
 class TfrmMain;
 
-// The resource library: whether it loads, and its sounds by word.
-struct ResourceLibraryAccess {
-    std::function<bool(const std::string& path)> load;
-    SoundSource sounds;
-};
+class ResourceLibrary;
 
 // Everything that lives for the run, in the order of its creation.
 class Program {
 public:
-    Program(const std::string& programFolder, const std::string& dataFolder, ResourceLibraryAccess library);
+    // A library file that is there but does not load ends the program after
+    // its message; without a file the window draws its own pictures and plays
+    // no sound.
+    Program(const std::string& programFolder, const std::string& dataFolder);
     ~Program();
 
     // Runs the start-up up to the shown main window; false when the program
@@ -39,7 +38,7 @@ public:
 
 private:
     QtHost host_;
-    ResourceLibraryAccess library_;
+    std::unique_ptr<ResourceLibrary> library_;
     std::unique_ptr<EngineState> state_;
     std::unique_ptr<EngineActions> actions_;
     std::unique_ptr<SoundPlayer> sounds_;

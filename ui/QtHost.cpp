@@ -138,4 +138,35 @@ void QtHost::playSound(std::string_view word, SoundMode mode) {
     if (sounds_) sounds_->play(word, mode);
 }
 
+void QtHost::redrawChangedPiles(const Piles& before, const Piles& now, DrawEffect) {
+    if (hostWindow_ && !(before == now)) hostWindow_->redrawTable();
+}
+void QtHost::redrawPile(PileRef, DrawEffect) {
+    if (hostWindow_) hostWindow_->redrawTable();
+}
+void QtHost::glideCards(const std::vector<int>& cards, PileRef from, PileRef to) {
+    if (hostWindow_) hostWindow_->glideCards(cards, from, to);
+}
+void QtHost::glideBack(int card, PileRef pile) {
+    if (hostWindow_) hostWindow_->glideBack(card, pile);
+}
+void QtHost::drawEmptyStockMarker(PileRef pile, int milliseconds) {
+    if (hostWindow_) hostWindow_->drawEmptyStockMarker(pile, milliseconds);
+}
+void QtHost::repaintTable() {
+    if (hostWindow_) hostWindow_->redrawTable();
+}
+void QtHost::refreshTableImage() {
+    if (hostWindow_) hostWindow_->redrawTable();
+}
+void QtHost::updateScrollExtent() {
+    if (hostWindow_) hostWindow_->updateScrollExtent();
+}
+void QtHost::hidePileSizeTip() {
+    if (hostWindow_) hostWindow_->hidePileSizeTip();
+}
+void QtHost::closeMainWindow() {
+    if (hostWindow_) hostWindow_->closeMainWindow();
+}
+
 }  // namespace tarvelle

@@ -29,6 +29,13 @@ public:
     virtual void showClock() = 0;
     virtual void showTitle() = 0;
     virtual void refreshCardCounter() = 0;
+    virtual void redrawTable() = 0;
+    virtual void glideCards(const std::vector<int>& cards, PileRef from, PileRef to) = 0;
+    virtual void glideBack(int card, PileRef pile) = 0;
+    virtual void drawEmptyStockMarker(PileRef pile, int milliseconds) = 0;
+    virtual void updateScrollExtent() = 0;
+    virtual void hidePileSizeTip() = 0;
+    virtual void closeMainWindow() = 0;
 };
 
 class QtHost : public Host {
@@ -66,6 +73,17 @@ public:
     void showTitle() override;
     void refreshCardCounter() override;
     void playSound(std::string_view word, SoundMode mode) override;
+
+    void redrawChangedPiles(const Piles& before, const Piles& now, DrawEffect effect) override;
+    void redrawPile(PileRef pile, DrawEffect effect) override;
+    void glideCards(const std::vector<int>& cards, PileRef from, PileRef to) override;
+    void glideBack(int card, PileRef pile) override;
+    void drawEmptyStockMarker(PileRef pile, int milliseconds) override;
+    void repaintTable() override;
+    void refreshTableImage() override;
+    void updateScrollExtent() override;
+    void hidePileSizeTip() override;
+    void closeMainWindow() override;
 
     int beeps() const { return beeps_; }
 
