@@ -681,8 +681,13 @@ bool TfrmMain::paused() const { return menu_.mnuPause->isChecked(); }
 
 void TfrmMain::mnuPauseClick() {
     refreshTimeLabel();
-    if (paused()) pauseOn();
-    else pauseOff();
+    if (paused()) {
+        // Returns when a key or a press has ended the pause.
+        pauseOn();
+        if (!closed_) pauseOff();
+    } else {
+        pauseOff();
+    }
 }
 
 void TfrmMain::pauseOn() {
@@ -757,6 +762,7 @@ void TfrmMain::runPauseAnimation() {
 }
 
 void TfrmMain::pauseOff() {
+    if (!pauseFilter_) return;
     host_.setWaitCursor(true);
     table_->redrawTable();
     state_.clock.start = host_.tickCount() - (state_.clock.pauseStart - state_.clock.start);

@@ -121,7 +121,10 @@ void TableView::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void TableView::mouseDoubleClickEvent(QMouseEvent* e) {
-    if (input_) input_->doubleClick(e->position().toPoint(), e->button());
+    // The second press of a double click comes after the double click, as a press of its own.
+    if (!input_) return;
+    input_->doubleClick(e->position().toPoint(), e->button());
+    input_->press(e->position().toPoint(), e->button(), e->modifiers());
 }
 
 void TableView::resizeEvent(QResizeEvent*) {
