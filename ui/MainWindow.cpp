@@ -709,7 +709,11 @@ void TfrmMain::pauseOn() {
             p.fillRect(all, QColor(0, 128, 0));
         }
     }
-    table_->tableImage() = back.copy();
+    {
+        QPainter p(&table_->tableImage());
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(0, 0, back);
+    }
     table_->motion().hide();
     table_->repaintNow(table_->rect());
     runPauseAnimation();

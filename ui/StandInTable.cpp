@@ -81,10 +81,9 @@ QImage standInCard(const EngineState& s, int code, bool faceUp, qreal ratio) {
     return image;
 }
 
-void drawStandInTable(const EngineState& s, QImage& table, int lifted) {
+void drawStandInTable(const EngineState& s, QImage& table, int lifted, const CardPictures& pictures) {
     QPainter p(&table);
     p.fillRect(QRect(QPoint(0, 0), table.deviceIndependentSize().toSize()), QColor(0, 0x70, 0x30));
-    const qreal ratio = table.devicePixelRatio();
     const int w = s.cardWidth, h = s.cardHeight;
     auto drawPile = [&](PileRef pile) {
         const Point at = pilePosition(s, pile);
@@ -99,7 +98,7 @@ void drawStandInTable(const EngineState& s, QImage& table, int lifted) {
             if (code == kGap) continue;
             const Point c = cardPositionAt(s, pile, i);
             if (isHidden(c)) continue;
-            p.drawImage(QPoint(c.x, c.y), standInCard(s, code, !s.cards.isFaceDown(code), ratio));
+            p.drawImage(QPoint(c.x, c.y), pictures(code, !s.cards.isFaceDown(code)));
         }
     };
     for (int k = 0; k < kStockSlots; ++k) drawPile({Collection::StockGroup, k});

@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include "engine/EngineState.h"
+#include "table/CardMotion.h"
 
 namespace tarvelle {
 
@@ -17,6 +18,6 @@ QImage standInCard(const EngineState& state, int code, bool faceUp, qreal ratio)
 
 // Draws the background and every pile into the table image; the card
 // `lifted` and the cards above it are left out (they are being dragged).
-void drawStandInTable(const EngineState& state, QImage& table, int lifted);
+void drawStandInTable(const EngineState& state, QImage& table, int lifted, const CardPictures& pictures);
 
 }  // namespace tarvelle

@@ -38,12 +38,20 @@ TableView::TableView(EngineState& state, QWidget* parent) : QWidget(parent), sta
     setMouseTracking(true);
     setObjectName(QStringLiteral("imgSfondo"));
     setCardPictures(nullptr);
-    drawing_ = [this](QImage& table, int lifted) { drawStandInTable(state_, table, lifted); };
+    drawing_ = [this](QImage& table, int lifted) { drawStandInTable(state_, table, lifted, pictures_); };
 }
 
 void TableView::setCardPictures(CardPictures pictures) {
     if (!pictures)
-        pictures = [this](int code, bool faceUp) { return standInCard(state_, code, faceUp, devicePixelRatioF()); };
+        pictures = [this](int code, bool faceUp) {
+            const qreal ratio = devicePixelRatioF();
+            const quint64 key = (static_cast<quint64>(code + 1) << 40) | (static_cast<quint64>(faceUp) << 39) |
+                                (static_cast<quint64>(state_.cardWidth) << 28) | (static_cast<quint64>(state_.cardHeight) << 16) |
+                                static_cast<quint64>(ratio * 100);
+            auto at = cardCache_.find(key);
+            if (at == cardCache_.end()) at = cardCache_.insert(key, standInCard(state_, code, faceUp, ratio));
+            return *at;
+        };
     pictures_ = pictures;
     motion_ = std::make_unique<CardMotion>(state_, *this, pictures_);
 }
@@ -52,11 +60,18 @@ void TableView::ensureImages() {
     const qreal ratio = devicePixelRatioF();
     QSize want = size().expandedTo(imageSize_);
     if (const QScreen* s = screen()) want = want.expandedTo(s->size() + QSize(30, 30));
-    if (!table_.isNull() && table_.deviceIndependentSize().toSize() == want && table_.devicePixelRatio() == ratio) return;
+    // The images only grow: a window that shrinks and grows again reuses them.
+    if (!table_.isNull() && table_.devicePixelRatio() == ratio) {
+        const QSize have = table_.deviceIndependentSize().toSize();
+        if (have.width() >= want.width() && have.height() >= want.height()) return;
+        want = want.expandedTo(have);
+    }
     table_ = QImage(want * ratio, QImage::Format_ARGB32_Premultiplied);
     table_.setDevicePixelRatio(ratio);
     table_.fill(QColor(0, 0x70, 0x30));
-    background_ = table_.copy();
+    background_ = QImage(want * ratio, QImage::Format_ARGB32_Premultiplied);
+    background_.setDevicePixelRatio(ratio);
+    background_.fill(QColor(0, 0x70, 0x30));
 }
 
 void TableView::sizeImages(QSize atLeast) {
@@ -74,7 +89,6 @@ void TableView::wait(int milliseconds) { state_.host.wait(milliseconds); }
 void TableView::redrawTable() {
     ensureImages();
     if (drawing_) drawing_(table_, lifted_);
-    background_ = table_;  // the stand-in draws its baize; the table side keeps its own background
     update();
 }
 
@@ -88,7 +102,11 @@ void TableView::setLifted(int card) {
 
 void TableView::clearTable() {
     ensureImages();
-    table_ = background_.copy();
+    {
+        QPainter p(&table_);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(0, 0, background_);
+    }
     motion_->hide();
     update();
 }
@@ -106,6 +124,7 @@ void TableView::paintEvent(QPaintEvent* event) {
     if (table_.isNull()) p.fillRect(r, QColor(0, 0x70, 0x30));
     else p.drawImage(QRectF(r), table_, QRectF(QPointF(r.topLeft()) * table_.devicePixelRatio(), QSizeF(r.size()) * table_.devicePixelRatio()));
     motion_->paintOverlay(p);
+    emit painted();
 }
 
 void TableView::mousePressEvent(QMouseEvent* e) {

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include <QHash>
 #include <QImage>
 #include <QWidget>
 
@@ -46,6 +47,7 @@ public:
 
 signals:
     void resized();
+    void painted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -68,6 +70,8 @@ private:
     QImage background_;
     QSize imageSize_;
     int lifted_ = 0;
+    // The drawn card pictures by code, face and size: a deal draws each card once.
+    QHash<quint64, QImage> cardCache_;
 };
 
 }  // namespace tarvelle
