@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/CliPlay.h"
+#include "app/CliRender.h"
 #include "app/ProgramFolder.h"
 #include "engine/Cards.h"
 #include "engine/Dealing.h"
@@ -43,7 +45,9 @@ int usage() {
     std::cerr << "usage: tarvelle-cli games\n"
                  "       tarvelle-cli shuffle NUMBER CARDS JOKERS\n"
                  "       tarvelle-cli numbers SEED COUNT\n"
-                 "       tarvelle-cli deal GAME NUMBER\n";
+                 "       tarvelle-cli deal GAME NUMBER\n"
+                 "       tarvelle-cli play GAME NUMBER\n"
+                 "       tarvelle-cli render GAME NUMBER FILE.png [WIDTHxHEIGHT]\n";
     return 2;
 }
 
@@ -109,7 +113,8 @@ int numbers(std::string_view seed, std::string_view count) {
     return 0;
 }
 
-int dealGame(EngineState& state, std::string_view game, std::string_view gameNumber) {
+// Deals the game and number as the program does, with autoplay off; 0 when dealt.
+int startDealtGame(EngineState& state, std::string_view game, std::string_view gameNumber) {
     auto id = number(game, 9999);
     if (!id) return fail("GAME must be a game id: " + std::string(game));
     if (!isGameNumber(gameNumber)) return fail("the game number must be 1 to 13 digits: " + std::string(gameNumber));
@@ -125,8 +130,18 @@ int dealGame(EngineState& state, std::string_view game, std::string_view gameNum
     options.animate = false;
     options.newNumber = false;
     if (!startGame(state, options)) return fail("the game " + name + " cannot be started");
+    return 0;
+}
+
+int dealGame(EngineState& state, std::string_view game, std::string_view gameNumber) {
+    if (int status = startDealtGame(state, game, gameNumber)) return status;
     for (const auto& line : buildSnapshot(state)) std::cout << line << "\n";
     return 0;
+}
+
+int playGame(EngineState& state, std::string_view game, std::string_view gameNumber) {
+    if (int status = startDealtGame(state, game, gameNumber)) return status;
+    return playSession(state, std::cin, std::cout);
 }
 
 }  // namespace
@@ -139,9 +154,11 @@ int main(int argc, char** argv) {
     const std::string_view command = args[0];
     if (command == "shuffle" && args.size() == 4) return shuffle(host, args[1], args[2], args[3]);
     if (command == "numbers" && args.size() == 3) return numbers(args[1], args[2]);
-    if (command != "games" && command != "deal") return usage();
+    if (command == "render") return renderCommand({args.begin() + 1, args.end()}, folder);
+    if (command != "games" && command != "deal" && command != "play") return usage();
     EngineState state(host, folder, chooseDataFolder(folder));
     if (command == "games" && args.size() == 1) return games(state);
     if (command == "deal" && args.size() == 3) return dealGame(state, args[1], args[2]);
+    if (command == "play" && args.size() == 3) return playGame(state, args[1], args[2]);
     return usage();
 }

@@ -134,6 +134,10 @@ Point cardPosition(const EngineState& state, PileRef pile, int cardsAbove, bool 
 Point cardPositionAt(const EngineState& state, PileRef pile, int index) {
     const std::string* text = state.piles.pile(pile.collection, pile.slot);
     const int entries = text ? positions(*text) : 0;
+    // Side by side with a 2-pixel gap counts the places of the cards below, so
+    // the bottom card lies on the pile position as in every other fan.
+    if (pile.collection == Collection::Tableau && fanKindOf(state, pile.collection) == 9)
+        return cardPosition(state, pile, entries - index, true);
     return cardPosition(state, pile, entries - 1 - index, false);
 }
 

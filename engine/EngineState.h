@@ -65,6 +65,9 @@ struct GameCounters {
     bool redealPending = false;  // the waste redeal waits for the next stock press
     int specialCounter = 0;      // the counter of the special game kinds
     int draggedCard = 0;         // the card being dragged, 0 for none
+    int matches = 0;             // matches and misses of the memory and matching kinds
+    int misses = 0;
+    int jokerLabel = -1;         // the joker display's remembered label; -1 draws it again
 };
 
 // Horizontal jitter of the cards of irregular piles: 7 rows of 13 entries.
@@ -103,6 +106,8 @@ struct EngineState {
     JitterTable jitter{};
     // The Autoplay command's check mark.
     bool autoplayChecked = false;
+    // The main window asked to close while a game was ending.
+    bool exitAfterGame = false;
     // Shadow depth of dragged cards in pixels.
     int shadowDepth = 9;
     // The card size in pixels, from the card-size letter.

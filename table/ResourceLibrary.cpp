@@ -4,6 +4,10 @@
 #include <QFile>
 #include <QPixmap>
 #include <QResource>
+#include <QSvgRenderer>
+
+#include "table/CardArt.h"
+#include "table/CardBacks.h"
 
 namespace tarvelle {
 
@@ -68,6 +72,7 @@ bool ResourceLibrary::load(const QString& path) {
 }
 
 void ResourceLibrary::unload() {
+    for (auto& deck : decks_) deck.reset();
     if (!root_.isEmpty()) {
         QResource::unregisterResource(reinterpret_cast<const uchar*>(file_.constData()), root_);
         root_.clear();
@@ -133,6 +138,35 @@ QByteArray ResourceLibrary::deck(int faceSet) const {
     if (faceSet < 1 || faceSet > 999) return {};
     const std::string number = QStringLiteral("%1").arg(faceSet, 3, 10, QLatin1Char('0')).toStdString();
     return data("deck", number, ".svgz");
+}
+
+QSvgRenderer* ResourceLibrary::deckRenderer(int faceSet) const {
+    if (faceSet < 1 || faceSet > kFaceSets) return nullptr;
+    auto& renderer = decks_[static_cast<std::size_t>(faceSet - 1)];
+    if (!renderer) {
+        const QByteArray svg = deck(faceSet);
+        if (svg.isEmpty()) return nullptr;
+        renderer = std::make_unique<QSvgRenderer>(svg);
+    }
+    return renderer->isValid() ? renderer.get() : nullptr;
+}
+
+static_assert(ResourceLibrary::kFaceSets == cardart::kFaceSets);
+
+QImage ResourceLibrary::cardFace(int faceSet, int imageIndex, QSize pixels) const {
+    if (!isLoaded() || faceSet < 1 || faceSet > kFaceSets) return {};
+    // Small faces and our own jokers need no deck; the others do.
+    const bool needsDeck = pixels.width() >= cardart::kSmallFaceWidth &&
+                           (imageIndex != cardart::kJokerImage ||
+                            *cardart::faceSetStyle(faceSet).jokerElement != '\0');
+    QSvgRenderer* renderer = needsDeck ? deckRenderer(faceSet) : nullptr;
+    if (needsDeck && renderer == nullptr) return {};
+    return cardart::renderFace(renderer, faceSet, imageIndex, pixels);
+}
+
+QImage ResourceLibrary::cardBack(int backNumber, QSize pixels) const {
+    if (!isLoaded()) return {};
+    return cardart::renderBack(backNumber, pixels, [this](int set) { return deckRenderer(set); });
 }
 
 }  // namespace tarvelle

@@ -4,9 +4,14 @@
 #include <QByteArray>
 #include <QCursor>
 #include <QImage>
+#include <QSize>
 #include <QString>
+#include <array>
+#include <memory>
 #include <optional>
 #include <string_view>
+
+class QSvgRenderer;
 
 namespace tarvelle {
 
@@ -23,6 +28,8 @@ namespace tarvelle {
 // with NAME in upper case.
 class ResourceLibrary {
 public:
+    static constexpr int kFaceSets = 5;
+
     ResourceLibrary();
     ~ResourceLibrary();
     ResourceLibrary(const ResourceLibrary&) = delete;
@@ -44,6 +51,14 @@ public:
     // QSvgRenderer reads as it is.
     QByteArray deck(int faceSet) const;
 
+    // Card pictures drawn from the decks at exactly the given pixel size, for
+    // screens whose pixels are finer than the stored sheets: a face image 0-52
+    // (the card-code order of the sheets, then the joker) of a face set 1-5,
+    // and a back 1-27. Empty when the set, the image or the back is unknown.
+    // The decks are read the first time they are needed.
+    QImage cardFace(int faceSet, int imageIndex, QSize pixels) const;
+    QImage cardBack(int backNumber, QSize pixels) const;
+
     // Whether the library holds a resource of that kind and name.
     bool hasBitmap(std::string_view name) const;
     bool hasSound(std::string_view name) const;
@@ -52,10 +67,12 @@ private:
     std::optional<QString> path(const char* folder, std::string_view name,
                                 const char* suffix) const;
     QByteArray data(const char* folder, std::string_view name, const char* suffix) const;
+    QSvgRenderer* deckRenderer(int faceSet) const;
 
     QByteArray file_;  // the whole library, which the registration reads in place
     QString root_;     // empty while nothing is loaded
     QString error_;
+    mutable std::array<std::unique_ptr<QSvgRenderer>, kFaceSets> decks_;
 };
 
 // The resource path of a name: upper case, and only names made of letters,

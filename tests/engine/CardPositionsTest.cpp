@@ -64,6 +64,8 @@ TEST_F(Positions, SideBySideAndSmallSteps) {
     EXPECT_EQ(cardPositionAt(state, pile, 2), (Point{110, 200}));
     fan(9);
     EXPECT_EQ(cardPosition(state, pile, 1, false), (Point{100 + 2 * 73, 200}));
+    EXPECT_EQ(cardPositionAt(state, pile, 0), (Point{100, 200}));
+    EXPECT_EQ(cardPositionAt(state, pile, 2), (Point{100 + 2 * 73, 200}));
     fan(3);
     EXPECT_EQ(cardPositionAt(state, pile, 2), (Point{100, 200}));
 }

@@ -80,7 +80,8 @@ TEST_F(Collection, StartingAGameResetsItsState) {
     EXPECT_FALSE(s.flags[Flag::Won]);
     EXPECT_EQ(s.catalogue.movesMade(), 0);
     EXPECT_EQ(s.catalogue.dealsMade(), 1);
-    EXPECT_EQ(s.settings.get(setting::Score), "0");
+    // Start game sets the score to 0; the deal then scores the table: 52 cards, none played out.
+    EXPECT_EQ(s.settings.get(setting::Score), "-52");
     EXPECT_EQ(s.settings.get(setting::UndoTaken), "0");
     EXPECT_EQ(s.undoLog.stepCount(), 0);
     EXPECT_TRUE(s.commands.pause);
@@ -114,6 +115,56 @@ TEST_F(Collection, JitterNeverMovesTheBottomCard) {
             EXPECT_GE(sum, -2);
             EXPECT_LE(sum, 2);
         }
+    }
+}
+
+// Games that put cards on their foundations before play: the ranks those
+// foundations start with, foundation by foundation, for every deal.
+TEST_F(Collection, FoundationsStartWithTheCardsTheirGamesName) {
+    struct Case {
+        int game;
+        std::vector<int> codes;  // exact cards, or empty for "one card of the rank below each"
+        std::vector<int> ranks;
+    };
+    const Case cases[] = {
+        {31, {}, {1, 2, 3, 4}},                           // Calculation
+        {18, {1, 14, 27, 40, 53, 66, 79, 92}, {}},        // Lucas: all eight aces
+        {26, {1, 14, 27, 40}, {}},                        // Beleaguered Castle
+        {30, {1, 14, 27, 40}, {}},                        // Trefoil
+    };
+    for (const Case& c : cases) {
+        for (const char* number : {"1", "402", "9999999999999"}) {
+            SCOPED_TRACE("game " + std::to_string(c.game) + " number " + number);
+            ASSERT_TRUE(engine.deal(c.game, number));
+            const EngineState& s = *engine.state;
+            const size_t count = c.codes.empty() ? c.ranks.size() : c.codes.size();
+            ASSERT_EQ(s.rules.foundations(), static_cast<int>(count));
+            for (size_t k = 0; k < count; ++k) {
+                const std::string& f = s.piles.foundations[k];
+                ASSERT_EQ(positions(f), 1) << "foundation " << k;
+                if (c.codes.empty()) EXPECT_EQ(rank(topCard(f)), c.ranks[k]) << "foundation " << k;
+                else EXPECT_EQ(topCard(f), c.codes[k]) << "foundation " << k;
+                EXPECT_EQ(s.rules[rule::FoundationBase + static_cast<int>(k)], rank(topCard(f)));
+            }
+        }
+    }
+}
+
+// Canfield and Rainbow share one base rank, taken from the card dealt to the
+// first foundation; Baker's Dozen sends every king under its pile.
+TEST_F(Collection, DealtBasesAndKingsUnderTheirPiles) {
+    for (int game : {6, 24}) {
+        ASSERT_TRUE(engine.deal(game, "31415"));
+        const EngineState& s = *engine.state;
+        const int base = rank(topCard(s.piles.foundations[0]));
+        for (int k = 0; k < 4; ++k) EXPECT_EQ(s.rules[rule::FoundationBase + k], base) << game;
+        EXPECT_EQ(positions(s.piles.reserves[0]), 13);
+    }
+    ASSERT_TRUE(engine.deal(25, "31415"));
+    for (int k = 0; k < 13; ++k) {
+        const auto codes = codesOf(engine.state->piles.tableau[static_cast<size_t>(k)]);
+        const auto firstOther = std::find_if(codes.begin(), codes.end(), [](int c) { return rank(c) != 13; });
+        EXPECT_TRUE(std::none_of(firstOther, codes.end(), [](int c) { return rank(c) == 13; })) << "pile " << k;
     }
 }
 

@@ -56,6 +56,44 @@ TEST(GamesDat, EveryDefinitionIsARealGameWithItsHelp) {
     }
 }
 
+// A game whose piles cannot take a card, or whose stock cannot be played, is
+// unplayable however well it deals: every group a game uses is laid out, every
+// pile may hold cards, and a stock that is dealt cards has somewhere to send them.
+TEST(GamesDat, EveryGameLaysOutAndCanPlayWhatItDeals) {
+    for (const auto& g : collection()) {
+        if (g.hidden) continue;
+        SCOPED_TRACE(g.source);
+        auto v = [&](int index) { return g.values[static_cast<size_t>(index)]; };
+        const int tableau = v(rule::TableauPiles);
+        if (v(rule::Foundations) > 0) {
+            EXPECT_NE(v(rule::FoundationStyle), 0);
+            EXPECT_GT(v(rule::FoundationMost), 0) << "foundations that take no card";
+        }
+        if (tableau > 0) {
+            EXPECT_NE(v(rule::TableauStyle), 0);
+            EXPECT_TRUE(v(rule::TableauMost) == -1 || v(rule::TableauMost) > 0) << "tableau piles that take no card";
+        }
+        if (v(rule::Reserves) > 0) {
+            EXPECT_NE(v(rule::ReserveStyle), 0);
+        }
+        if (v(rule::SecondWastePiles) > 0) {
+            EXPECT_NE(v(rule::SecondWasteStyle), 0);
+        }
+        if (v(rule::StockPiles) > 0) {
+            EXPECT_NE(v(rule::StockStyle), 0);
+        }
+        // The waste that a stock press turns cards onto is laid out beside the stock.
+        EXPECT_EQ(v(rule::HasWaste) == 1, v(rule::StockPiles) == 2);
+        if (v(rule::StockDeal) > 0) {
+            EXPECT_EQ(v(rule::HasStock), 1);
+            const bool rowDeals = (tableau > 0 && (v(rule::TableauRowDeal) != 0 || v(rule::TableauRowDeal + tableau - 1) != 0)) ||
+                                  v(rule::ReserveRowDeal) != 0;
+            EXPECT_TRUE(v(rule::HasWaste) == 1 || rowDeals || v(rule::SecondWasteStyle) != 0)
+                << "a stock that no press can deal from";
+        }
+    }
+}
+
 TEST(GameDefinition, ListsExpandOverTheirBlock) {
     EXPECT_EQ(expandList({1, 2, 3}, 5, 8), (std::vector<int>{1, 2, 3, 3, 3, 0, 0, 0}));
     EXPECT_EQ(expandList({4}, 0, 3), (std::vector<int>{4, 0, 0}));

@@ -1,0 +1,130 @@
+// tarvelle-cli render: a dealt game drawn as the main window shows it, to a PNG file.
+#include "app/CliRender.h"
+
+#include <QImage>
+#include <iostream>
+#include <optional>
+
+#include "engine/Dealing.h"
+#include "engine/EngineInit.h"
+#include "engine/HeadlessHost.h"
+#include "records/Files.h"
+#include "records/Numbers.h"
+#include "records/SettingsFields.h"
+#include "table/Layout.h"
+#include "table/LibraryPictures.h"
+#include "table/ResourceLibrary.h"
+#include "table/TableView.h"
+
+namespace tarvelle {
+
+namespace {
+
+int fail(const std::string& message) {
+    std::cerr << "tarvelle-cli: " << message << "\n";
+    return 2;
+}
+
+// The host of a main window of the given size on a screen of that size: the
+// table hooks of the engine go to the table view, messages to standard error.
+class RenderHost : public HeadlessHost {
+public:
+    RenderHost(int width, int height) : metrics(metricsForWindow(width, height)) {
+        screenInfo.width = width;
+        screenInfo.height = height;
+        screenInfo.bitsPerPixel = 32;
+    }
+
+    MessageAnswer showMessage(MessageKind kind, std::string_view title, std::string_view text,
+                              MessageButtons buttons) override {
+        std::string line(text);
+        for (char& c : line)
+            if (c == '\r') c = ' ';
+        std::cerr << "tarvelle-cli: " << line << "\n";
+        return HeadlessHost::showMessage(kind, title, text, buttons);
+    }
+    bool showAdviceBox(std::string_view, int) override { return false; }
+
+    void layOutTable() override {
+        if (state) tarvelle::layOutTable(*state, metrics);
+    }
+    void reloadCardImages() override {
+        if (view) view->reloadCardImages();
+    }
+    void chooseRandomLooks() override {
+        if (view) view->chooseRandomLooks();
+    }
+    void clearTableImage() override {
+        if (view) view->clearTableImage();
+    }
+    void drawDealtTable(bool animate) override {
+        if (view) view->drawDealtTable(animate);
+    }
+
+    WindowMetrics metrics;
+    EngineState* state = nullptr;
+    TableView* view = nullptr;
+};
+
+std::optional<std::pair<int, int>> windowSize(std::string_view text) {
+    const size_t x = text.find('x');
+    if (x == std::string_view::npos) return std::nullopt;
+    const std::string_view w = text.substr(0, x), h = text.substr(x + 1);
+    if (!isDigits(w) || !isDigits(h) || w.size() > 5 || h.size() > 5) return std::nullopt;
+    const int width = static_cast<int>(*parseInteger(w)), height = static_cast<int>(*parseInteger(h));
+    if (width < 320 || height < 240 || width > 8192 || height > 8192) return std::nullopt;
+    return std::pair{width, height};
+}
+
+}  // namespace
+
+int renderCommand(const std::vector<std::string_view>& args, const std::string& programFolder) {
+    if (args.size() < 3 || args.size() > 4) {
+        std::cerr << "usage: tarvelle-cli render GAME NUMBER FILE.png [WIDTHxHEIGHT]\n";
+        return 2;
+    }
+    const std::string_view game = args[0], number = args[1];
+    const std::string file(args[2]);
+    if (!isDigits(game) || game.size() > 4) return fail("GAME must be a game id: " + std::string(game));
+    if (!isDigits(number) || number.size() > 13)
+        return fail("the game number must be 1 to 13 digits: " + std::string(number));
+    std::pair<int, int> size{1024, 768};
+    if (args.size() == 4) {
+        const auto parsed = windowSize(args[3]);
+        if (!parsed) return fail("the window size must be WIDTHxHEIGHT, from 320x240: " + std::string(args[3]));
+        size = *parsed;
+    }
+
+    ResourceLibrary library;
+    const std::string libraryPath = programFolder + "TAR.RGF";
+    if (!library.load(QString::fromStdString(libraryPath))) return fail("Can't find/load " + toLowerAscii(libraryPath));
+    const LibraryPictures pictures(library);
+
+    RenderHost host(size.first, size.second);
+    EngineState state(host, programFolder, chooseDataFolder(programFolder));
+    TableView view(state, pictures);
+    host.state = &state;
+    host.view = &view;
+    view.setScreenSize(size.first, size.second);
+
+    if (!files::exists(state.gamesDatPath())) return fail("cannot find " + state.gamesDatPath());
+    if (!initialiseEngine(state)) return fail("the engine cannot start");
+    const int id = static_cast<int>(*parseInteger(game));
+    const std::string name = state.catalogue.GameName(id);
+    if (name.empty()) return fail("no game has the id " + std::string(game));
+    state.settings.put(setting::GameId, formatFixed(id, 4));
+    state.settings.put(setting::GameName, name);
+    state.settings.put(setting::GameNumber, number);
+    state.autoplayChecked = false;
+    if (!prepareGame(state)) return fail("the rules of " + name + " cannot be loaded");
+    StartOptions options;
+    options.animate = false;
+    options.newNumber = false;
+    if (!startGame(state, options)) return fail("the game " + name + " cannot be started");
+
+    const QImage shown = view.tableImage().copy(0, view.scrollPosition(), size.first, host.metrics.bottom + 1);
+    if (!shown.save(QString::fromStdString(file), "PNG")) return fail("cannot write " + file);
+    return 0;
+}
+
+}  // namespace tarvelle

@@ -1,0 +1,18 @@
+// The pictures of the resource library, as the table asks for them.
+#pragma once
+
+#include "table/PictureSource.h"
+#include "table/ResourceLibrary.h"
+
+namespace tarvelle {
+
+class LibraryPictures : public PictureSource {
+public:
+    explicit LibraryPictures(const ResourceLibrary& library) : library_(library) {}
+    QImage picture(std::string_view name) const override { return library_.bitmap(name); }
+
+private:
+    const ResourceLibrary& library_;
+};
+
+}  // namespace tarvelle

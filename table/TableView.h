@@ -1,0 +1,175 @@
+// The table on screen: the table image and the background image, and every
+// drawing operation the main window calls to keep them showing the game.
+//
+// How the main window uses it:
+// - At start-up: setScreenSize(screen width, screen height), then
+//   reloadCardImages().
+// - Its Host forwards the engine's table hooks here:
+//     layOutTable()          -> tarvelle::layOutTable(state, metrics) (Layout.h)
+//     reloadCardImages(), chooseRandomLooks(), clearTableImage(),
+//     drawDealtTable(animate), redrawPile(pile, effect)
+//                            -> the calls of the same names
+//     redrawChangedPiles(before, now, effect) -> redrawChangedPiles()
+//     repaintTable()         -> repaint(metrics)
+//     drawEmptyStockMarker(pile, ms) -> drawMark(pile); after the time, redrawPile(pile)
+//     updateScrollExtent()   -> decideScroll(client height, bar shown)
+// - Painting: copy tableImage() from row scrollPosition() onto the widget;
+//   nothing else draws on the widget. onChanged names the rectangles of the
+//   table image that changed, for update().
+// - After anything that changes the piles (a move, a stock press, undo, a
+//   face turned up): redrawChangedPiles(). It redraws the piles whose cards,
+//   faces or marks differ from what it last drew, and what they covered,
+//   each area exactly as a full repaint draws it.
+// - On a resize (not while paused; setPaused() makes repaint() do nothing):
+//   setScreenSize() when the screen changed, then repaint(metrics), then
+//   decideScroll(): Grow -> growImages(amount), repaint(metrics), show the
+//   bar with its maximum grown by amount - 30; Hide -> bar to 0 and hidden,
+//   setScrollBarShown(false), setScreenSize() and repaint(metrics).
+// - On a scroll: setScrollPosition(state, position) from Layout.h and a
+//   widget update; the table image holds the whole table, so nothing is redrawn.
+// - A change of card size, face set or back: reloadCardImages() then repaint().
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <array>
+#include <functional>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/CardPositions.h"
+#include "engine/EngineState.h"
+#include "table/Backgrounds.h"
+#include "table/CardImages.h"
+#include "table/Layout.h"
+#include "table/PictureSource.h"
+
+namespace tarvelle {
+
+// What the vertical scroll bar should do after a full draw.
+struct ScrollDecision {
+    enum class Action { Keep, Hide, Grow };
+    Action action = Action::Keep;
+    int amount = 0;  // Grow: rows the images gained; the bar's maximum grows by amount - 30
+};
+
+class TableView {
+public:
+    TableView(EngineState& state, const PictureSource& pictures);
+
+    CardImages& cardImages() { return cards_; }
+
+    // --- The two off-screen images ------------------------------------------
+    // Both become the screen size plus 30 pixels each way, painted with the background.
+    void setScreenSize(int width, int height);
+    const QImage& tableImage() const { return table_; }
+    const QImage& backgroundImage() const { return background_; }
+    // A point at window y lies at table image y + scrollPosition().
+    int scrollPosition() const;
+
+    // --- What a new game asks for ---------------------------------------------
+    void reloadCardImages() { cards_.setCardSize(); }
+    // The random background, face set and back that the settings ask for.
+    void chooseRandomLooks();
+    // Paints the current background into the background image and the table image.
+    void clearTableImage();
+    // Draws every pile of the game in progress into the table image (nothing
+    // when no game is in progress); the scroll position goes back to 0.
+    void drawTable();
+    void drawDealtTable(bool /*animate*/) { drawTable(); }
+    // Layout, background, table and selection highlight, from scratch;
+    // nothing while the game is paused.
+    void repaint(const WindowMetrics& metrics);
+    void setPaused(bool paused) { paused_ = paused; }
+
+    // --- After a change -----------------------------------------------------------
+    // Redraws the piles that changed since they were last drawn and what lay
+    // under them, each area exactly as a full repaint would draw it.
+    void redrawChangedPiles();
+    // Redraws one pile and the area it covered, whether it changed or not.
+    void redrawPile(PileRef pile);
+    // Shows the pile as `shownPile` (the cards a drag lifted off it gone) and
+    // redraws what the cards left uncovered; the model is not changed.
+    void redrawAfterRemoval(PileRef pile, std::string_view shownPile);
+
+    // --- Single drawings (window coordinates) ------------------------------------
+    // A card face with its rounded corners; the grey bottom-right corner marks
+    // the top card of a stock-side pile. A code without a face draws nothing.
+    void drawCard(int code, Point at, bool greyCorner = false);
+    void drawBack(Point at, bool greyCorner = false);
+    // The mark "W" + size + suffix on the pile's place (by default the mark of
+    // the empty pile, such as the redeal mark shown for a moment on the
+    // stock); the next redraw of changed piles puts back what the pile shows.
+    void drawMark(PileRef pile, std::optional<std::string> suffix = std::nullopt);
+    // The background's pixels back into the four corners of the rectangle.
+    void restoreCorners(const QRect& windowRect);
+
+    // --- Selection games ------------------------------------------------------------
+    // Shows the cards collected in foundation 1 inverted at their places.
+    void highlightSelection();
+    // Shows them normally again and empties foundation 1.
+    void clearSelection();
+
+    // --- Scrolling -----------------------------------------------------------------
+    // The lowest bottom edge (table image y) of anything drawn since the last full draw.
+    int tableExtent() const { return extent_; }
+    ScrollDecision decideScroll(int clientHeight, bool barShown) const;
+    // Both images grow by `rows`; the caller repaints.
+    void growImages(int rows);
+    // While the bar shows, a fading background reaches 80 rows further.
+    void setScrollBarShown(bool shown) { scrollBarShown_ = shown; }
+
+    // Table image rectangles that changed.
+    std::function<void(const QRect&)> onChanged;
+
+private:
+    struct DrawStep {
+        enum class Kind { StockSide, Card, Mark };
+        Kind kind;
+        PileRef pile;
+        int index;   // card position in the pile (Card)
+        QRect rect;  // table image rectangle it paints
+    };
+    static constexpr int kPileCount = kStockSlots + kFoundationSlots + kTableauSlots + kReserveSlots;
+
+    static int pileIndex(PileRef pile);
+    static PileRef pileAt(int index);
+    bool isShown(PileRef pile) const;
+    QPoint toTable(Point windowPoint) const;
+    QRect cardRect(Point windowPoint) const;
+    std::vector<DrawStep> drawSteps() const;
+    void addPileSteps(std::vector<DrawStep>& steps, PileRef pile) const;
+    std::string lookOf(PileRef pile) const;
+    void remember(const std::vector<DrawStep>& steps);
+    void redrawArea(const QRect& area, const std::vector<DrawStep>& steps);
+    void runStep(const DrawStep& step, const QRect& clip);
+    void drawStockSide(PileRef pile, const QRect& clip);
+    void drawImage(const QImage& image, QPoint at, const QRect& clip, bool corners, bool greyCorner);
+    void drawFace(int code, bool faceDown, QPoint at, const QRect& clip, bool greyCorner);
+    void restoreCornersAt(const QRect& rect, const QRect& clip);
+    void invert(const QRect& rect, const QRect& clip);
+    void copyBackground(const QRect& area);
+    void changed(const QRect& rect);
+
+    EngineState& state_;
+    const PictureSource& pictures_;
+    CardImages cards_;
+    QImage table_;
+    QImage background_;
+    int extent_ = 0;
+    bool scrollBarShown_ = false;
+    bool paused_ = false;
+    int screenWidth_ = 0, screenHeight_ = 0;
+    std::set<int> selected_;
+    std::array<std::string, kPileCount> looks_;
+    std::array<QRect, kPileCount> extents_;
+};
+
+// The thickness of a stock-side pile of n cards: 0 for one card or none, 1
+// for two, then one more pixel every seven cards, at most 15.
+int stockThickness(int cards);
+
+}  // namespace tarvelle
