@@ -13,7 +13,7 @@
 #include "records/SettingsFields.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramEntry.h"
-#include "ui/TableView.h"
+#include "ui/TableWidget.h"
 
 using namespace tarvelle;
 
@@ -42,9 +42,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     EngineState& state = program.state();
-    TableView* table = program.window()->table();
+    TableWidget* table = program.window()->table();
     bool painted = false;
-    QObject::connect(table, &TableView::painted, [&] {
+    QObject::connect(table, &TableWidget::painted, [&] {
         if (state.flags[Flag::InProgress]) painted = true;
     });
     while (!painted && sinceStart.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);

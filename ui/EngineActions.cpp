@@ -1,9 +1,16 @@
-// The window's way into the engine's moves. Until the move rules are in the
-// engine it finds the pile under a point and deals, and refuses every move.
+// The window's way into the engine's moves: hit test, legality, the dispatcher,
+// the stock, automatic moves, undo and the end of a game.
 #include "ui/EngineActions.h"
 
+#include "engine/AutoMoves.h"
 #include "engine/Dealing.h"
+#include "engine/Dispatcher.h"
+#include "engine/EndOfGame.h"
+#include "engine/HitTest.h"
+#include "engine/Legality.h"
+#include "engine/Stock.h"
 #include "engine/Table.h"
+#include "records/Undo.h"
 
 namespace tarvelle {
 
@@ -35,33 +42,72 @@ Hit hitTestTable(const EngineState& s, Point at) {
     return {};
 }
 
-Hit EngineActions::hitTest(Point at) { return hitTestTable(state_, at); }
-
-bool EngineActions::undo() {
-    if (state_.undoLog.steps.empty()) return false;
-    state_.redoLog.steps.push_back(buildSnapshot(state_));
-    readSnapshot(state_, state_.undoLog.steps.back());
-    state_.undoLog.steps.pop_back();
-    return true;
+Hit EngineActions::hitTest(Point at) {
+    const HitResult hit = tarvelle::hitTest(state_, at.x, at.y);
+    const auto pile = parsePileKey(hit.key);
+    if (!pile) return {};
+    Hit out{pile, hit.card, -1, {hit.rect.left, hit.rect.top}};
+    if (hit.card != 0) out.index = findCode(*state_.piles.pile(pile->collection, pile->slot), hit.card);
+    return out;
 }
 
-bool EngineActions::redo() {
-    if (state_.redoLog.steps.empty()) return false;
-    state_.undoLog.steps.push_back(buildSnapshot(state_));
-    readSnapshot(state_, state_.redoLog.steps.back());
-    state_.redoLog.steps.pop_back();
-    return true;
+bool EngineActions::mayPickUp(int card, bool) { return tarvelle::mayPickUp(state_, movingCards(state_, card)); }
+
+bool EngineActions::sequenceMovable(int card, PileRef pile) {
+    return pile.collection == Collection::Tableau && sequenceIsBuilt(state_, card, pile.slot);
 }
 
-bool EngineActions::restart() {
-    return startGame(state_, StartOptions{true, true, false, true});
+bool EngineActions::columnFree(PileRef pile) {
+    return pile.collection != Collection::Tableau || columnIsFree(state_, pile.slot);
 }
 
-bool EngineActions::endGame() {
-    const bool won = state_.flags[Flag::Won];
-    state_.flags.clear(Flag::InProgress);
-    state_.flags.clear(Flag::ClockRunning);
-    return won;
+bool EngineActions::drop(int card, const std::vector<DropCandidate>& candidates) {
+    std::vector<PileRef> piles;
+    for (const DropCandidate& c : candidates) piles.push_back(c.pile);
+    return tarvelle::drop(state_, card, std::nullopt, piles);
+}
+
+bool EngineActions::automaticMove(int card, bool toTableaus, bool toFoundations) {
+    const bool moved = moveToBestTarget(state_, card, toFoundations, toTableaus, false);
+    if (moved && state_.flags[Flag::Won]) endOfGame(state_);
+    return moved;
+}
+
+void EngineActions::turnFaceUp(int card) {
+    if (const auto pile = pileOf(state_, card); pile && pile->collection == Collection::Tableau)
+        tarvelle::turnFaceUp(state_, card, pile->slot);
+}
+
+void EngineActions::stockClick(bool) { stockPress(state_); }
+
+bool EngineActions::moveToSecondWaste(int card) { return executeAction(state_, card, "Waste"); }
+
+void EngineActions::autoFill() { tarvelle::autoFill(state_); }
+
+bool EngineActions::autoplayPass() { return tarvelle::autoplay(state_); }
+
+bool EngineActions::release(const Release& r) {
+    // The marked empty stock waits as the engine's pending redeal.
+    if (!r.emptyStockMarked) state_.counters.redealPending = false;
+    std::optional<DragRelease> drag;
+    if (r.card != 0) {
+        std::vector<PileRef> piles;
+        for (const DropCandidate& c : r.candidates) piles.push_back(c.pile);
+        drag = DragRelease{r.card, r.moved, Rect{r.left, r.top, r.right, r.bottom}, piles};
+    }
+    return afterRelease(state_, drag);
+}
+
+bool EngineActions::undo() { return tarvelle::undo(state_, state_.flags[Flag::Demo]); }
+
+bool EngineActions::redo() { return tarvelle::redo(state_, state_.flags[Flag::Demo]); }
+
+bool EngineActions::restart() { return restartGame(state_, state_.flags[Flag::Demo]); }
+
+bool EngineActions::endGame() { return endOfGame(state_); }
+
+void EngineActions::gameWon() {
+    if (state_.flags[Flag::InProgress]) endOfGame(state_);
 }
 
 }  // namespace tarvelle

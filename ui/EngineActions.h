@@ -1,5 +1,5 @@
-// The window's way into the engine's moves. Until the move rules are in the
-// engine it finds the pile under a point and deals, and refuses every move.
+// The window's way into the engine's moves: hit test, legality, the dispatcher,
+// the stock, automatic moves, undo and the end of a game.
 #pragma once
 
 #include "ui/GameActions.h"
@@ -11,17 +11,18 @@ public:
     explicit EngineActions(EngineState& state) : state_(state) {}
 
     Hit hitTest(Point at) override;
-    bool mayPickUp(int, bool) override { return false; }
-    bool sequenceMovable(int, PileRef) override { return false; }
-    bool columnFree(PileRef) override { return true; }
-    bool drop(int, const std::vector<DropCandidate>&) override { return false; }
-    bool automaticMove(int, bool, bool) override { return false; }
-    void turnFaceUp(int) override {}
-    void stockClick(bool) override {}
-    bool moveToSecondWaste(int) override { return false; }
+    bool mayPickUp(int card, bool single) override;
+    bool sequenceMovable(int card, PileRef pile) override;
+    bool columnFree(PileRef pile) override;
+    bool drop(int card, const std::vector<DropCandidate>& candidates) override;
+    bool automaticMove(int card, bool toTableaus, bool toFoundations) override;
+    void turnFaceUp(int card) override;
+    void stockClick(bool emptyStockMarked) override;
+    bool moveToSecondWaste(int card) override;
     bool specialPress(const Hit&) override { return false; }
-    void autoFill() override {}
-    bool autoplayPass() override { return false; }
+    void autoFill() override;
+    bool autoplayPass() override;
+    bool release(const Release& r) override;
     bool undo() override;
     bool redo() override;
     bool restart() override;
@@ -29,11 +30,11 @@ public:
     bool saveSnapshot() override { return false; }
     bool endGame() override;
     bool isWon() override { return state_.flags[Flag::Won]; }
-    void gameWon() override {}
+    void gameWon() override;
     bool holdGame() override { return false; }
     void timedStep() override {}
 
-private:
+protected:
     EngineState& state_;
 };
 

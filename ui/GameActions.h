@@ -27,6 +27,16 @@ struct DropCandidate {
     bool operator==(const DropCandidate&) const = default;
 };
 
+// What a release of the pointer hands over.
+struct Release {
+    int card = 0;        // the dragged card, 0 when none was dragged
+    bool moved = false;  // the pointer moved since the press
+    int left = 0, top = 0, right = 0, bottom = 0;  // the dragged cards as last drawn
+    std::vector<DropCandidate> candidates;
+    bool emptyStockMarked = false;
+    bool autoplay = false;  // autoplay is checked and the game allows it
+};
+
 // The player's moves go through these; every one is one undo step.
 class GameActions {
 public:
@@ -52,6 +62,17 @@ public:
     virtual void autoFill() = 0;
     // One pass of autoplay to the foundations; true when it moved a card.
     virtual bool autoplayPass() = 0;
+
+    // The steps of a release: the redeal of a marked empty stock, the drop of
+    // the dragged cards (or their return), automatic filling and autoplay.
+    // True when the dragged cards were dropped.
+    virtual bool release(const Release& r) {
+        if (r.emptyStockMarked) stockClick(true);
+        const bool dropped = r.card != 0 && r.moved && drop(r.card, r.candidates);
+        autoFill();
+        while (r.autoplay && autoplayPass()) autoFill();
+        return dropped;
+    }
 
     virtual bool undo() = 0;
     virtual bool redo() = 0;

@@ -30,9 +30,12 @@
 #include "ui/PointerInput.h"
 #include "ui/Pointers.h"
 #include "ui/StandInTable.h"
-#include "ui/TableView.h"
+#include "ui/TableWidget.h"
 #include "ui/TopBand.h"
+#include "table/LibraryPictures.h"
+#include "table/Layout.h"
 #include "table/ResourceLibrary.h"
+#include "table/TableView.h"
 
 namespace tarvelle {
 
@@ -142,6 +145,7 @@ TfrmMain::TfrmMain(EngineState& state, QtHost& host, GameActions& actions, QWidg
 
 TfrmMain::~TfrmMain() {
     host_.setHostWindow(nullptr);
+    table_->setTableView(nullptr);
     if (pauseFilter_) qApp->removeEventFilter(pauseFilter_.get());
 }
 
@@ -162,7 +166,7 @@ void TfrmMain::buildClientArea() {
     pnlLineUpDemo_->hide();
     pnlDemo_->goTo = [this](int from, int to) { demoGoTo(from, to); };
     pnlDemo_->close = [this] { mnuDemoClick(); };
-    table_ = new TableView(state_, client_);
+    table_ = new TableWidget(state_, client_);
     scrBarMain_ = new QScrollBar(Qt::Vertical, client_);
     scrBarMain_->setObjectName(QStringLiteral("scrBarMain"));
     scrBarMain_->setPageStep(50);
@@ -170,6 +174,11 @@ void TfrmMain::buildClientArea() {
     scrBarMain_->setRange(0, 100);
     scrBarMain_->hide();
     connect(scrBarMain_, &QScrollBar::valueChanged, this, [this](int v) {
+        if (tableView_) {
+            setScrollPosition(state_, v);
+            table_->update();
+            return;
+        }
         state_.catalogue.setScrollOffset(v);
         table_->redrawTable();
     });
@@ -192,11 +201,9 @@ void TfrmMain::buildClientArea() {
     pw.autoplayEnabled = [this] { return autoplayOn() && menu_.mnuAutoPlay->isEnabled(); };
     pointer_ = std::make_unique<PointerInput>(state_, actions_, *table_, pw);
     table_->setPointerInput(pointer_.get());
-    connect(table_, &TableView::resized, this, [this] {
-        if (!state_.flags[Flag::FirstActivationPending] && !paused() && state_.flags[Flag::InProgress] && !dealing_) {
-            layOutTable();
-            table_->redrawTable();
-        }
+    connect(table_, &TableWidget::resized, this, [this] {
+        if (!state_.flags[Flag::FirstActivationPending] && !paused() && state_.flags[Flag::InProgress] && !dealing_)
+            repaintWholeTable();
     });
 }
 
@@ -456,11 +463,52 @@ void TfrmMain::refreshTimeLabel() {
 
 // --- Table hooks -------------------------------------------------------------
 
+WindowMetrics TfrmMain::metrics() const {
+    const ScreenInfo screen = host_.screen();
+    const int bar = scrBarMain_->isVisibleTo(client_) ? scrBarMain_->width() : 0;
+    return metricsForTable(table_->width() + bar, table_->height(), 5, bar, screen.width, screen.height);
+}
+
 void TfrmMain::layOutTable() {
-    layOutStandIn(state_, table_->width());
+    if (tableView_) tarvelle::layOutTable(state_, metrics());
+    else layOutStandIn(state_, table_->width());
+}
+
+void TfrmMain::redrawChanged(DrawEffect effect) {
+    // The dragged cards land on their new place before the piles are drawn anew.
+    CardMotion& motion = table_->motion();
+    const int card = state_.counters.draggedCard;
+    if (effect != DrawEffect::Plain && card != 0 && motion.visible()) {
+        if (const auto pile = pileOf(state_, card)) {
+            const int index = findCode(*state_.piles.pile(pile->collection, pile->slot), card);
+            const Point landing = cardPositionAt(state_, *pile, index);
+            if (state_.settings.get(setting::CardsAnimate) != "N") motion.dropDragged(QPoint(landing.x, landing.y));
+        }
+        motion.hide();
+        table_->setLifted(0);
+    }
+    table_->redrawTable();
+}
+
+void TfrmMain::repaintWholeTable() {
+    if (tableView_) {
+        tableView_->repaint(metrics());
+        table_->update();
+    } else {
+        layOutTable();
+        table_->redrawTable();
+    }
+}
+
+void TfrmMain::chooseRandomLooks() {
+    if (tableView_) tableView_->chooseRandomLooks();
 }
 
 void TfrmMain::reloadCardImages() {
+    if (tableView_) {
+        tableView_->reloadCardImages();
+        return;
+    }
     const std::string size = state_.settings.get(setting::CardSize);
     const Point wh = cardSizeOf(size.empty() ? 'B' : size[0]);
     state_.cardWidth = wh.x;
@@ -470,9 +518,14 @@ void TfrmMain::reloadCardImages() {
 void TfrmMain::clearTableImage() { table_->clearTable(); }
 
 void TfrmMain::drawDealtTable(bool animate) {
-    scrollBarHandling();
     if (animate && isVisible()) dealAnimation();
-    table_->redrawTable();
+    if (tableView_) {
+        tableView_->drawDealtTable(false);
+        table_->update();
+    } else {
+        table_->redrawTable();
+    }
+    scrollBarHandling();
 }
 
 void TfrmMain::dealAnimation() {
@@ -481,7 +534,8 @@ void TfrmMain::dealAnimation() {
     Piles dealt = state_.piles;
     for (auto& p : state_.piles.tableau) p.clear();
     for (auto& p : state_.piles.reserves) p.clear();
-    table_->redrawTable();
+    if (tableView_) tableView_->drawTable();
+    else table_->redrawTable();
     table_->repaintNow(table_->rect());
     state_.piles = dealt;
 
@@ -502,7 +556,7 @@ void TfrmMain::dealAnimation() {
     const QPoint from(at.x, at.y);
     {
         QPainter p(&table_->tableImage());
-        p.drawImage(from, standInCard(state_, -1, false, table_->devicePixelRatioF()));
+        p.drawImage(from, table_->cardPicture(-1, false));
     }
     table_->repaintNow(table_->rect());
     host_.wait(100);
@@ -550,6 +604,31 @@ int TfrmMain::lowestRow() const {
 }
 
 void TfrmMain::scrollBarHandling() {
+    if (tableView_) {
+        const int fan = state_.rules[rule::TableauFan];
+        const bool usable = state_.settings.get(setting::VertScrollBar) == "Y" && (fan == 1 || fan == 8);
+        const bool shown = scrBarMain_->isVisibleTo(client_);
+        const ScrollDecision decision = tableView_->decideScroll(table_->height(), shown);
+        if (decision.action == ScrollDecision::Action::Hide || (shown && !usable)) {
+            scrBarMain_->setValue(0);
+            scrBarMain_->setMaximum(100);
+            scrBarMain_->hide();
+            tableView_->setScrollBarShown(false);
+            const ScreenInfo screen = host_.screen();
+            tableView_->setScreenSize(screen.width, screen.height);
+            layOutTopBand();
+            tableView_->repaint(metrics());
+        } else if (decision.action == ScrollDecision::Action::Grow && usable) {
+            tableView_->growImages(decision.amount);
+            scrBarMain_->setMaximum(scrBarMain_->maximum() + decision.amount - 30);
+            scrBarMain_->show();
+            tableView_->setScrollBarShown(true);
+            layOutTopBand();
+            tableView_->repaint(metrics());
+        }
+        table_->update();
+        return;
+    }
     const int fan = state_.rules[rule::TableauFan];
     const bool usable = state_.settings.get(setting::VertScrollBar) == "Y" && (fan == 1 || fan == 8);
     const int lowest = lowestRow() + 10;
@@ -695,6 +774,7 @@ void TfrmMain::pauseOn() {
     state_.clock.pauseStart = host_.tickCount();
     pauseFilter_ = std::make_unique<PauseFilter>(menu_.mnuPause);
     qApp->installEventFilter(pauseFilter_.get());
+    if (tableView_) tableView_->setPaused(true);
 
     QImage& back = table_->backgroundImage();
     {
@@ -768,7 +848,8 @@ void TfrmMain::runPauseAnimation() {
 void TfrmMain::pauseOff() {
     if (!pauseFilter_) return;
     host_.setWaitCursor(true);
-    table_->redrawTable();
+    if (tableView_) tableView_->setPaused(false);
+    repaintWholeTable();
     state_.clock.start = host_.tickCount() - (state_.clock.pauseStart - state_.clock.start);
     if (state_.flags[Flag::InProgress]) state_.flags.set(Flag::ClockRunning);
     if (pauseFilter_) qApp->removeEventFilter(pauseFilter_.get());
@@ -985,6 +1066,12 @@ void TfrmMain::hidePileSizeTip() { pointer_->hidePilesTip(); }
 void TfrmMain::setResourceLibrary(const ResourceLibrary* library) {
     library_ = library;
     if (!library_) return;
+    // The table's own drawing, on the pictures of the library.
+    pictureSource_ = std::make_unique<LibraryPictures>(*library_);
+    tableView_ = std::make_unique<TableView>(state_, *pictureSource_);
+    const ScreenInfo screen = host_.screen();
+    tableView_->setScreenSize(screen.width, screen.height);
+    table_->setTableView(tableView_.get());
     for (ToolButton b : {ToolButton::Undo, ToolButton::Redo, ToolButton::AutoPlay}) {
         static const char* const kNames[][2] = {{"TB_UNDO", "TB_UNDO_DIS"}, {"TB_REDO", "TB_REDO_DIS"}, {"TB_AUTOPLAY", "TB_AUTOPLAY_DIS"}};
         const auto* names = kNames[b == ToolButton::Undo ? 0 : b == ToolButton::Redo ? 1 : 2];

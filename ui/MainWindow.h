@@ -23,8 +23,11 @@ class DemoBar;
 class GameActions;
 class PointerInput;
 class PointerShapes;
-class TableView;
+class TableWidget;
 class ResourceLibrary;
+class PictureSource;
+class TableView;
+struct WindowMetrics;
 
 class TfrmMain : public QMainWindow, public HostWindow {
     Q_OBJECT
@@ -73,7 +76,7 @@ public:
     bool paused() const;
     bool autoplayOn() const;
     MainMenu& menu() { return menu_; }
-    TableView* table() const { return table_; }
+    TableWidget* table() const { return table_; }
     PointerInput* pointerInput() const { return pointer_.get(); }
     ToolBarPanel* largeToolBar() const { return pnlTB_; }
     ToolBarPanel* smallToolBar() const { return pnlTB1_; }
@@ -87,7 +90,7 @@ public:
     // --- The engine's table hooks -----------------------------------------
     void layOutTable() override;
     void reloadCardImages() override;
-    void chooseRandomLooks() override {}
+    void chooseRandomLooks() override;
     void clearTableImage() override;
     void drawDealtTable(bool animate) override;
     void commandsChanged() override;
@@ -96,6 +99,8 @@ public:
     void showTitle() override { updateTitle(); }
     void refreshCardCounter() override {}
     void redrawTable() override;
+    void redrawChanged(DrawEffect effect) override;
+    void repaintWholeTable() override;
     void glideCards(const std::vector<int>& cards, PileRef from, PileRef to) override;
     void glideBack(int card, PileRef pile) override;
     void drawEmptyStockMarker(PileRef pile, int milliseconds) override;
@@ -126,6 +131,7 @@ private:
     void runPauseAnimation();
     void dealAnimation();
     int lowestRow() const;
+    WindowMetrics metrics() const;
     void setPreference(std::string_view key, std::string_view value);
     void onToolButton(ToolButton button);
 
@@ -135,6 +141,8 @@ private:
     MainMenu menu_;
     std::unique_ptr<PointerShapes> shapes_;
     const ResourceLibrary* library_ = nullptr;
+    std::unique_ptr<PictureSource> pictureSource_;
+    std::unique_ptr<TableView> tableView_;
 
     QWidget* client_ = nullptr;
     ToolBarPanel* pnlTB_ = nullptr;
@@ -148,7 +156,7 @@ private:
     QFrame* pnlLineUpDemo_ = nullptr;
     DemoBar* pnlDemo_ = nullptr;
     QScrollBar* scrBarMain_ = nullptr;
-    TableView* table_ = nullptr;
+    TableWidget* table_ = nullptr;
     QTimer* timer1_ = nullptr;
     std::unique_ptr<PointerInput> pointer_;
     std::unique_ptr<QObject> pauseFilter_;

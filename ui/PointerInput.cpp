@@ -10,7 +10,7 @@
 #include "engine/Sounds.h"
 #include "engine/Table.h"
 #include "records/SettingsFields.h"
-#include "ui/TableView.h"
+#include "ui/TableWidget.h"
 
 namespace tarvelle {
 
@@ -22,7 +22,7 @@ bool isYes(const EngineState& s, Field f) { return s.settings.get(f) == "Y"; }
 
 }  // namespace
 
-PointerInput::PointerInput(EngineState& state, GameActions& actions, TableView& table, PointerWindow window)
+PointerInput::PointerInput(EngineState& state, GameActions& actions, TableWidget& table, PointerWindow window)
     : state_(state), actions_(actions), table_(table), window_(std::move(window)) {
     tip_ = new QLabel(&table);
     tip_->setObjectName(QStringLiteral("pnlPilesSize"));
@@ -117,14 +117,14 @@ void PointerInput::pressOnPile(const Hit& hit, bool& drag) {
     switch (pile.collection) {
         case Collection::StockGroup:
             if (pile.slot == kStock) {
+                // On an empty stock the press only marks it; the release redeals.
                 if (cardsIn(text) == 0) {
                     emptyStockMark_ = true;
                     markedPile_ = state_.rules[rule::HasStock] == 1 ? PileRef{Collection::StockGroup, kStock}
                                                                       : PileRef{Collection::StockGroup, kWaste};
-                } else {
-                    actions_.stockClick(false);
-                    table_.redrawTable();
                 }
+                actions_.stockClick(false);
+                table_.redrawTable();
             } else if (pile.slot == kWaste) {
                 if (hit.card != 0 && state_.rules[rule::WasteKind] != 2) {
                     drag = true;
@@ -225,49 +225,43 @@ void PointerInput::move(QPoint at, Qt::MouseButtons) {
 }
 
 void PointerInput::release(QPoint, Qt::MouseButton) {
-    if (emptyStockMark_) {
-        emptyStockMark_ = false;
-        actions_.stockClick(true);
-        table_.redrawTable();
-    }
+    Release r;
+    r.emptyStockMarked = emptyStockMark_;
+    emptyStockMark_ = false;
+    r.autoplay = window_.autoplayEnabled && window_.autoplayEnabled();
+    CardMotion& motion = table_.motion();
     if (dragging()) {
-        const int card = state_.counters.draggedCard;
-        CardMotion& motion = table_.motion();
-        bool accepted = false;
-        if (movedSincePress_) {
-            const QRect r = motion.lastRect();
-            accepted = actions_.drop(card, rankDropTargets(state_, r.left(), r.top(), r.left() + r.width(), r.top() + r.height()));
-        }
-        state_.counters.draggedCard = 0;
-        if (accepted) {
-            if (const auto pile = pileOf(state_, card)) {
-                const int index = findCode(*state_.piles.pile(pile->collection, pile->slot), card);
+        r.card = state_.counters.draggedCard;
+        r.moved = movedSincePress_;
+        const QRect last = motion.lastRect();
+        r.left = last.left();
+        r.top = last.top();
+        r.right = last.left() + last.width();
+        r.bottom = last.top() + last.height();
+        if (r.moved) r.candidates = rankDropTargets(state_, r.left, r.top, r.right, r.bottom);
+    }
+    const bool dropped = state_.flags[Flag::InProgress] || r.card != 0 ? actions_.release(r) : false;
+    if (r.card != 0) {
+        // The window glides dropped cards onto their place when the move is drawn;
+        // whatever is still lifted lands or goes back here.
+        if (dropped && motion.visible()) {
+            if (const auto pile = pileOf(state_, r.card)) {
+                const int index = findCode(*state_.piles.pile(pile->collection, pile->slot), r.card);
                 const Point landing = cardPositionAt(state_, *pile, index);
                 motion.dropDragged(QPoint(landing.x, landing.y));
             }
-            motion.hide();
-            table_.setLifted(0);
-            table_.redrawTable();
-            if (actions_.isWon()) actions_.gameWon();
-        } else {
-            motion.hide();
-            table_.setLifted(0);
+        } else if (!dropped && motion.visible()) {
             playSound(state_, "card_down", setting::SoundsCardDown);
         }
+        state_.counters.draggedCard = 0;
+        motion.hide();
+        table_.setLifted(0);
         movedSincePress_ = false;
+        if (dropped && actions_.isWon()) actions_.gameWon();
     }
     endPeek();
-    afterMove();
-    if (window_.setPointerShape) window_.setPointerShape(pointerShape());
-}
-
-void PointerInput::afterMove() {
-    if (!state_.flags[Flag::InProgress]) return;
-    actions_.autoFill();
-    bool moved = false;
-    while (window_.autoplayEnabled && window_.autoplayEnabled() && actions_.autoplayPass()) moved = true;
     table_.redrawTable();
-    if (moved && actions_.isWon()) actions_.gameWon();
+    if (window_.setPointerShape) window_.setPointerShape(pointerShape());
 }
 
 void PointerInput::doubleClick(QPoint, Qt::MouseButton button) {

@@ -14,7 +14,7 @@ class QLabel;
 
 namespace tarvelle {
 
-class TableView;
+class TableWidget;
 
 // What the pointer input asks of the main window.
 struct PointerWindow {
@@ -30,7 +30,7 @@ struct PointerWindow {
 
 class PointerInput {
 public:
-    PointerInput(EngineState& state, GameActions& actions, TableView& table, PointerWindow window);
+    PointerInput(EngineState& state, GameActions& actions, TableWidget& table, PointerWindow window);
 
     void press(QPoint at, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void move(QPoint at, Qt::MouseButtons buttons);
@@ -54,14 +54,13 @@ private:
     void startDrag(const Hit& hit, bool wholePile);
     void peek(const Hit& hit);
     void endPeek();
-    void afterMove();
     void showPilesTip();
     bool inTableArea(QPoint globalPoint) const;
     int pointerShape() const;
 
     EngineState& state_;
     GameActions& actions_;
-    TableView& table_;
+    TableWidget& table_;
     PointerWindow window_;
     QLabel* tip_ = nullptr;
 

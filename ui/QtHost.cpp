@@ -138,8 +138,8 @@ void QtHost::playSound(std::string_view word, SoundMode mode) {
     if (sounds_) sounds_->play(word, mode);
 }
 
-void QtHost::redrawChangedPiles(const Piles& before, const Piles& now, DrawEffect) {
-    if (hostWindow_ && !(before == now)) hostWindow_->redrawTable();
+void QtHost::redrawChangedPiles(const Piles&, const Piles&, DrawEffect effect) {
+    if (hostWindow_) hostWindow_->redrawChanged(effect);
 }
 void QtHost::redrawPile(PileRef, DrawEffect) {
     if (hostWindow_) hostWindow_->redrawTable();
@@ -154,7 +154,7 @@ void QtHost::drawEmptyStockMarker(PileRef pile, int milliseconds) {
     if (hostWindow_) hostWindow_->drawEmptyStockMarker(pile, milliseconds);
 }
 void QtHost::repaintTable() {
-    if (hostWindow_) hostWindow_->redrawTable();
+    if (hostWindow_) hostWindow_->repaintWholeTable();
 }
 void QtHost::refreshTableImage() {
     if (hostWindow_) hostWindow_->redrawTable();

@@ -30,6 +30,9 @@ public:
     virtual void showTitle() = 0;
     virtual void refreshCardCounter() = 0;
     virtual void redrawTable() = 0;
+    // The piles changed by a move; a drop lands the dragged cards first.
+    virtual void redrawChanged(DrawEffect effect) = 0;
+    virtual void repaintWholeTable() = 0;
     virtual void glideCards(const std::vector<int>& cards, PileRef from, PileRef to) = 0;
     virtual void glideBack(int card, PileRef pile) = 0;
     virtual void drawEmptyStockMarker(PileRef pile, int milliseconds) = 0;

@@ -10,61 +10,38 @@
 #include "records/IniFile.h"
 #include "records/Numbers.h"
 #include "records/SettingsFields.h"
+#include "engine/Legality.h"
+#include "engine/PlayerMoves.h"
+#include "table/ResourceLibrary.h"
 #include "tests/support/TempFolder.h"
 #include "ui/EngineActions.h"
 #include "ui/MainWindow.h"
 #include "ui/PointerInput.h"
 #include "ui/SoundPlayer.h"
-#include "ui/TableView.h"
+#include "ui/TableWidget.h"
 
 using namespace tarvelle;
 
 namespace {
 
-// Moves that a test decides: a drop goes to the one pile the test allows.
-class ScriptedActions : public EngineActions {
+// The engine's own moves, with a note of what the window asked.
+class CountingActions : public EngineActions {
 public:
-    explicit ScriptedActions(EngineState& s) : EngineActions(s), state(s) {}
-
-    bool mayPickUp(int, bool) override { return true; }
-    bool sequenceMovable(int, PileRef) override { return true; }
-    bool drop(int card, const std::vector<DropCandidate>& candidates) override {
-        offered = candidates;
-        for (const DropCandidate& c : candidates)
-            if (accepting && c.pile == *accepting) return move(card, c.pile);
-        return false;
+    using EngineActions::EngineActions;
+    bool release(const Release& r) override {
+        if (r.card != 0 && r.moved) offered = r.candidates;
+        return EngineActions::release(r);
     }
-    bool automaticMove(int card, bool, bool toFoundations) override {
+    bool automaticMove(int card, bool toTableaus, bool toFoundations) override {
         ++automaticMoves;
-        return toFoundations && move(card, {Collection::Foundations, 0});
+        return EngineActions::automaticMove(card, toTableaus, toFoundations);
     }
-    void stockClick(bool) override { ++stockClicks; }
-    bool undo() override {
-        ++undos;
-        return EngineActions::undo();
+    void stockClick(bool marked) override {
+        ++stockClicks;
+        EngineActions::stockClick(marked);
     }
-    bool redo() override {
-        ++redos;
-        return EngineActions::redo();
-    }
-
-    bool move(int card, PileRef to) {
-        const auto from = pileOf(state, card);
-        if (!from) return false;
-        state.undoLog.steps.push_back(buildSnapshot(state));
-        std::string& source = *state.piles.pile(from->collection, from->slot);
-        const int at = findCode(source, card);
-        const std::string moving = source.substr(static_cast<size_t>(at) * 3);
-        source.erase(static_cast<size_t>(at) * 3);
-        *state.piles.pile(to.collection, to.slot) += moving;
-        state.redoLog.clear();
-        return true;
-    }
-
-    EngineState& state;
-    std::optional<PileRef> accepting;
     std::vector<DropCandidate> offered;
-    int automaticMoves = 0, stockClicks = 0, undos = 0, redos = 0;
+    int automaticMoves = 0, stockClicks = 0;
 };
 
 QPoint centreOf(const EngineState& s, PileRef pile, int index) {
@@ -80,12 +57,13 @@ class MainWindowTest : public QObject {
     std::unique_ptr<testing::TempFolder> folder;
     std::unique_ptr<QtHost> host;
     std::unique_ptr<EngineState> state;
-    std::unique_ptr<ScriptedActions> actions;
+    std::unique_ptr<CountingActions> actions;
+    std::unique_ptr<ResourceLibrary> library;
     std::unique_ptr<SoundPlayer> sounds;
     std::unique_ptr<TfrmMain> window;
     std::uint32_t ticks = 0;
 
-    TableView* table() { return window->table(); }
+    TableWidget* table() { return window->table(); }
     const std::string& tableau(int k) { return state->piles.tableau[static_cast<size_t>(k)]; }
 
 private slots:
@@ -97,10 +75,14 @@ private slots:
         ticks = 1000;
         host->setTickSource([this] { return ticks; });
         state = std::make_unique<EngineState>(*host, folder->path(), folder->path());
-        actions = std::make_unique<ScriptedActions>(*state);
+        actions = std::make_unique<CountingActions>(*state);
         sounds = std::make_unique<SoundPlayer>(nullptr);
         host->setSoundPlayer(sounds.get());
         window = std::make_unique<TfrmMain>(*state, *host, *actions);
+        // The program's own pictures and table drawing.
+        library = std::make_unique<ResourceLibrary>();
+        QVERIFY(library->load(QStringLiteral(TARVELLE_PROGRAM_DIR "/TAR.RGF")));
+        window->setResourceLibrary(library.get());
         const auto preferences = initialiseEngine(*state);
         QVERIFY(preferences);
         window->applyPreferences(*preferences);
@@ -108,12 +90,42 @@ private slots:
         state->flags.clear(Flag::FirstActivationPending);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        // Klondike, game number 1234567.
+        deal(1234567);
+    }
+
+    // Klondike with the given game number.
+    void deal(long long number) {
         state->settings.put(setting::GameId, "0000");
         state->settings.put(setting::GameName, state->catalogue.GameName(0));
-        state->settings.put(setting::GameNumber, "0000001234567");
+        state->settings.put(setting::GameNumber, formatFixed(number, 13));
         QVERIFY(prepareGame(*state));
         QVERIFY(startGame(*state, StartOptions{true, false, false, false}));
+    }
+
+    // The first deal from the given number on where the rules allow a move of
+    // a tableau top card to a pile whose key starts with the prefix.
+    std::optional<LegalMove> dealWithMove(long long number, const std::string& prefix) {
+        for (long long n = number; n < number + 400; ++n) {
+            deal(n);
+            for (const LegalMove& m : legalMoves(*state)) {
+                const auto from = pileOf(*state, m.card);
+                if (from && from->collection == Collection::Tableau && topCard(tableau(from->slot)) == m.card &&
+                    m.key.rfind(prefix, 0) == 0)
+                    return m;
+            }
+        }
+        return std::nullopt;
+    }
+
+    QPoint centreOfCard(int card) {
+        const auto pile = pileOf(*state, card);
+        return centreOf(*state, *pile, findCode(*state->piles.pile(pile->collection, pile->slot), card));
+    }
+
+    void drag(QPoint from, QPoint to) {
+        QTest::mousePress(table(), Qt::LeftButton, {}, from);
+        for (int i = 1; i <= 8; ++i) QTest::mouseMove(table(), from + (to - from) * i / 8);
+        QTest::mouseRelease(table(), Qt::LeftButton, {}, to);
     }
 
     void cleanup() {
@@ -122,6 +134,7 @@ private slots:
         window.reset();
         host->setSoundPlayer(nullptr);
         actions.reset();
+        library.reset();
         state.reset();
         host.reset();
         folder.reset();
@@ -134,35 +147,37 @@ private slots:
     }
 
     void dragOntoAPileThatTakesIt() {
-        actions->accepting = PileRef{Collection::Tableau, 1};
-        const int card = topCard(tableau(6));
-        const QPoint from = centreOf(*state, {Collection::Tableau, 6}, 6);
-        const QPoint to = centreOf(*state, {Collection::Tableau, 1}, 1) + QPoint(0, 20);
-        QTest::mousePress(table(), Qt::LeftButton, {}, from);
+        const auto move = dealWithMove(1234567, "Fila");
+        QVERIFY(move);
+        const PileRef target = *parsePileKey(move->key);
+        const QPoint to = centreOfCard(topCard(tableau(target.slot))) + QPoint(0, 20);
+        QTest::mousePress(table(), Qt::LeftButton, {}, centreOfCard(move->card));
         QVERIFY(window->pointerInput()->dragging());
-        for (int i = 1; i <= 8; ++i) QTest::mouseMove(table(), from + (to - from) * i / 8);
-        QTest::mouseRelease(table(), Qt::LeftButton, {}, to);
-        QCOMPARE(actions->offered.front().pile, (PileRef{Collection::Tableau, 1}));
-        QCOMPARE(topCard(tableau(1)), card);
-        QCOMPARE(positions(tableau(6)), 6);
+        QTest::mouseRelease(table(), Qt::LeftButton, {}, centreOfCard(move->card));
+        drag(centreOfCard(move->card), to);
+        QCOMPARE(actions->offered.front().pile, target);
+        QCOMPARE(topCard(tableau(target.slot)), move->card);
+        QCOMPARE(state->undoLog.stepCount(), 1);
         QVERIFY(!window->pointerInput()->dragging());
         QVERIFY(!table()->motion().visible());
         QCOMPARE(table()->lifted(), 0);
     }
 
     void refusedDropPutsTheCardBack() {
-        actions->accepting.reset();
+        // The top card of the last pile dropped on a pile that does not take it.
+        const int card = topCard(tableau(6));
+        int refusing = -1;
+        for (int k = 0; k < 6 && refusing < 0; ++k)
+            if (!mayDrop(*state, card, pileKey({Collection::Tableau, k}))) refusing = k;
+        QVERIFY(refusing >= 0);
         const std::string before = tableau(6);
-        const QPoint from = centreOf(*state, {Collection::Tableau, 6}, 6);
-        const QPoint to = centreOf(*state, {Collection::Tableau, 3}, 3) + QPoint(0, 20);
-        QTest::mousePress(table(), Qt::LeftButton, {}, from);
-        for (int i = 1; i <= 4; ++i) QTest::mouseMove(table(), from + (to - from) * i / 4);
-        QTest::mouseRelease(table(), Qt::LeftButton, {}, to);
+        drag(centreOfCard(card), centreOfCard(topCard(tableau(refusing))) + QPoint(0, 20));
         QVERIFY(!actions->offered.empty());
+        QCOMPARE(actions->offered.front().pile, (PileRef{Collection::Tableau, refusing}));
         QCOMPARE(tableau(6), before);
+        QCOMPARE(state->undoLog.stepCount(), 0);
         QCOMPARE(table()->lifted(), 0);
         QVERIFY(!table()->motion().visible());
-        QCOMPARE(sounds->lastWord(), std::string("card_down"));
     }
 
     void clickWithoutMovingOffersNoDrop() {
@@ -173,29 +188,38 @@ private slots:
         QCOMPARE(positions(tableau(6)), 7);
     }
 
-    void doubleClickMovesOnceAndSwallowsItsPress() {
-        const int card = topCard(tableau(0));
-        const QPoint at = centreOf(*state, {Collection::Tableau, 0}, 0);
+    void doubleClickSendsACardToItsFoundation() {
+        const auto move = dealWithMove(1, "Dest");
+        QVERIFY(move);
+        const QPoint at = centreOfCard(move->card);
         QTest::mousePress(table(), Qt::LeftButton, {}, at);
         QTest::mouseRelease(table(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(table(), Qt::LeftButton, {}, at);
         QCOMPARE(actions->automaticMoves, 1);
-        QCOMPARE(topCard(state->piles.foundations[0]), card);
+        QCOMPARE(pileOf(*state, move->card)->collection, Collection::Foundations);
+        // The press that came with the double click started no drag.
         QVERIFY(!window->pointerInput()->dragging());
         QVERIFY(!state->flags[Flag::IgnoreNextPress]);
     }
 
-    void doubleClickOnTheStockTurnsTwice() {
+    void pressOnTheStockTurnsCards() {
         const Point stock = pilePosition(*state, {Collection::StockGroup, kStock});
         const QPoint at(stock.x + 20, stock.y + 20);
+        const int inStock = cardsIn(state->piles.stock());
+        QTest::mouseClick(table(), Qt::LeftButton, {}, at);
+        QVERIFY(cardsIn(state->piles.stock()) < inStock);
+        QVERIFY(cardsIn(state->piles.waste()) > 0);
+        // A double click presses twice.
+        const int afterOne = cardsIn(state->piles.stock());
         QTest::mousePress(table(), Qt::LeftButton, {}, at);
         QTest::mouseRelease(table(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(table(), Qt::LeftButton, {}, at);
-        QCOMPARE(actions->stockClicks, 2);
+        QCOMPARE(actions->stockClicks, 3);
+        QVERIFY(cardsIn(state->piles.stock()) < afterOne);
     }
 
     void rightClickFollowsItsSettings() {
-        const QPoint at = centreOf(*state, {Collection::Tableau, 0}, 0);
+        const QPoint at = centreOfCard(topCard(tableau(0)));
         state->settings.put(setting::RightClickToFoundations, "N");
         state->settings.put(setting::RightClickToTableaus, "N");
         QTest::mouseClick(table(), Qt::RightButton, {}, at);
@@ -206,14 +230,14 @@ private slots:
     }
 
     void undoAndRedoFromTheMenu() {
-        actions->move(topCard(tableau(6)), {Collection::Tableau, 1});
-        const std::string moved = tableau(1);
+        const Point stock = pilePosition(*state, {Collection::StockGroup, kStock});
+        QTest::mouseClick(table(), Qt::LeftButton, {}, QPoint(stock.x + 20, stock.y + 20));
+        const Piles turned = state->piles;
+        QVERIFY(cardsIn(turned.waste()) > 0);
         window->menu().mnuUndo->trigger();
-        QCOMPARE(positions(tableau(6)), 7);
+        QCOMPARE(cardsIn(state->piles.waste()), 0);
         window->menu().mnuRedo->trigger();
-        QCOMPARE(tableau(1), moved);
-        QCOMPARE(actions->undos, 1);
-        QCOMPARE(actions->redos, 1);
+        QVERIFY(state->piles == turned);
     }
 
     void pauseStopsTheClock() {

@@ -1,12 +1,14 @@
 // The table (imgSfondo): the client area of the main window that shows the
 // table image and the moving image, and hands pointer events to the pointer input.
-#include "ui/TableView.h"
+#include "ui/TableWidget.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 
+#include "engine/Table.h"
+#include "table/TableView.h"
 #include "ui/PointerInput.h"
 #include "ui/StandInTable.h"
 
@@ -33,7 +35,7 @@ public:
 
 }  // namespace
 
-TableView::TableView(EngineState& state, QWidget* parent) : QWidget(parent), state_(state) {
+TableWidget::TableWidget(EngineState& state, QWidget* parent) : QWidget(parent), state_(state) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setObjectName(QStringLiteral("imgSfondo"));
@@ -41,7 +43,7 @@ TableView::TableView(EngineState& state, QWidget* parent) : QWidget(parent), sta
     drawing_ = [this](QImage& table, int lifted) { drawStandInTable(state_, table, lifted, pictures_); };
 }
 
-void TableView::setCardPictures(CardPictures pictures) {
+void TableWidget::setCardPictures(CardPictures pictures) {
     if (!pictures)
         pictures = [this](int code, bool faceUp) {
             const qreal ratio = devicePixelRatioF();
@@ -56,7 +58,27 @@ void TableView::setCardPictures(CardPictures pictures) {
     motion_ = std::make_unique<CardMotion>(state_, *this, pictures_);
 }
 
-void TableView::ensureImages() {
+void TableWidget::setTableView(TableView* view) {
+    view_ = view;
+    if (!view_) {
+        setCardPictures(nullptr);
+        return;
+    }
+    view_->onChanged = [this](const QRect& r) { update(r.translated(0, -view_->scrollPosition())); };
+    setCardPictures([this](int code, bool faceUp) -> QImage {
+        CardImages& images = view_->cardImages();
+        if (code <= 0 || !faceUp) return images.back();
+        return images.face(imageIndex(code));
+    });
+    drawing_ = [this](QImage&, int) { view_->redrawChangedPiles(); };
+}
+
+// The moving image lands in the table's own picture, as every glide ends there.
+QImage& TableWidget::tableImage() { return view_ ? const_cast<QImage&>(view_->tableImage()) : table_; }
+QImage& TableWidget::backgroundImage() { return view_ ? const_cast<QImage&>(view_->backgroundImage()) : background_; }
+
+void TableWidget::ensureImages() {
+    if (view_) return;
     const qreal ratio = devicePixelRatioF();
     QSize want = size().expandedTo(imageSize_);
     if (const QScreen* s = screen()) want = want.expandedTo(s->size() + QSize(30, 30));
@@ -74,33 +96,55 @@ void TableView::ensureImages() {
     background_.fill(QColor(0, 0x70, 0x30));
 }
 
-void TableView::sizeImages(QSize atLeast) {
+void TableWidget::sizeImages(QSize atLeast) {
     imageSize_ = atLeast;
     ensureImages();
 }
 
-void TableView::repaintNow(const QRect& area) {
+void TableWidget::repaintNow(const QRect& area) {
     if (area.isEmpty()) return;
     repaint(area);
 }
 
-void TableView::wait(int milliseconds) { state_.host.wait(milliseconds); }
+void TableWidget::wait(int milliseconds) { state_.host.wait(milliseconds); }
 
-void TableView::redrawTable() {
+void TableWidget::redrawTable() {
     ensureImages();
     if (drawing_) drawing_(table_, lifted_);
     update();
 }
 
-void TableView::setLifted(int card) {
+void TableWidget::setLifted(int card) {
     if (lifted_ == card) return;
     lifted_ = card;
+    if (view_) {
+        if (card != 0) {
+            liftedPile_ = pileOf(state_, card);
+            if (liftedPile_) {
+                const std::string& text = *state_.piles.pile(liftedPile_->collection, liftedPile_->slot);
+                const int at = findCode(text, card);
+                view_->redrawAfterRemoval(*liftedPile_, std::string_view(text).substr(0, static_cast<size_t>(std::max(at, 0)) * 3));
+            }
+        } else {
+            if (liftedPile_) view_->redrawPile(*liftedPile_);
+            liftedPile_.reset();
+            view_->redrawChangedPiles();
+        }
+        update();
+        return;
+    }
     ensureImages();
     if (drawing_) drawing_(table_, lifted_);
     update();
 }
 
-void TableView::clearTable() {
+void TableWidget::clearTable() {
+    if (view_) {
+        view_->clearTableImage();
+        motion_->hide();
+        update();
+        return;
+    }
     ensureImages();
     {
         QPainter p(&table_);
@@ -111,49 +155,51 @@ void TableView::clearTable() {
     update();
 }
 
-void TableView::discardPendingInput() {
+void TableWidget::discardPendingInput() {
     InputDiscarder discarder;
     qApp->installEventFilter(&discarder);
     QCoreApplication::processEvents();
     qApp->removeEventFilter(&discarder);
 }
 
-void TableView::paintEvent(QPaintEvent* event) {
+void TableWidget::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect r = event->rect();
-    if (table_.isNull()) p.fillRect(r, QColor(0, 0x70, 0x30));
-    else p.drawImage(QRectF(r), table_, QRectF(QPointF(r.topLeft()) * table_.devicePixelRatio(), QSizeF(r.size()) * table_.devicePixelRatio()));
+    const QImage& image = view_ ? view_->tableImage() : table_;
+    const int scrolled = view_ ? view_->scrollPosition() : 0;
+    if (image.isNull()) p.fillRect(r, QColor(0, 0x70, 0x30));
+    else p.drawImage(QRectF(r), image, QRectF(QPointF(r.topLeft() + QPoint(0, scrolled)) * image.devicePixelRatio(), QSizeF(r.size()) * image.devicePixelRatio()));
     motion_->paintOverlay(p);
     emit painted();
 }
 
-void TableView::mousePressEvent(QMouseEvent* e) {
+void TableWidget::mousePressEvent(QMouseEvent* e) {
     if (input_) input_->press(e->position().toPoint(), e->button(), e->modifiers());
 }
 
-void TableView::mouseMoveEvent(QMouseEvent* e) {
+void TableWidget::mouseMoveEvent(QMouseEvent* e) {
     if (input_) input_->move(e->position().toPoint(), e->buttons());
 }
 
-void TableView::mouseReleaseEvent(QMouseEvent* e) {
+void TableWidget::mouseReleaseEvent(QMouseEvent* e) {
     if (input_) input_->release(e->position().toPoint(), e->button());
 }
 
-void TableView::mouseDoubleClickEvent(QMouseEvent* e) {
+void TableWidget::mouseDoubleClickEvent(QMouseEvent* e) {
     // The second press of a double click comes after the double click, as a press of its own.
     if (!input_) return;
     input_->doubleClick(e->position().toPoint(), e->button());
     input_->press(e->position().toPoint(), e->button(), e->modifiers());
 }
 
-void TableView::resizeEvent(QResizeEvent*) {
+void TableWidget::resizeEvent(QResizeEvent*) {
     ensureImages();
     emit resized();
 }
 
-void TableView::changeEvent(QEvent* e) {
+void TableWidget::changeEvent(QEvent* e) {
     // A move to a screen of another pixel density renders the table anew at its size.
-    if (e->type() == QEvent::ScreenChangeInternal) {
+    if (e->type() == QEvent::ScreenChangeInternal && !view_) {
         table_ = QImage();
         redrawTable();
     }

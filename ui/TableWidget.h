@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include <QHash>
 #include <QImage>
@@ -14,21 +15,28 @@
 namespace tarvelle {
 
 class PointerInput;
+class TableView;
 
-class TableView : public QWidget, public MotionCanvas {
+class TableWidget : public QWidget, public MotionCanvas {
     Q_OBJECT
 public:
-    TableView(EngineState& state, QWidget* parent = nullptr);
+    TableWidget(EngineState& state, QWidget* parent = nullptr);
 
     void setPointerInput(PointerInput* input) { input_ = input; }
     // Draws the table into an image; the card given is left out with the cards above it.
     using TableDrawing = std::function<void(QImage& table, int lifted)>;
     void setTableDrawing(TableDrawing drawing) { drawing_ = std::move(drawing); }
     void setCardPictures(CardPictures pictures);
+    // The table's drawing: its table image is shown and its pile drawing used;
+    // without one the widget draws a plain table of its own.
+    void setTableView(TableView* view);
+    TableView* tableView() const { return view_; }
+    std::function<void()> fullRepaint;
 
     CardMotion& motion() { return *motion_; }
-    QImage& tableImage() override { return table_; }
-    QImage& backgroundImage() { return background_; }
+    QImage cardPicture(int code, bool faceUp) const { return pictures_(code, faceUp); }
+    QImage& tableImage() override;
+    QImage& backgroundImage();
     void repaintNow(const QRect& area) override;
     void wait(int milliseconds) override;
 
@@ -63,6 +71,8 @@ private:
 
     EngineState& state_;
     PointerInput* input_ = nullptr;
+    TableView* view_ = nullptr;
+    std::optional<PileRef> liftedPile_;
     TableDrawing drawing_;
     CardPictures pictures_;
     std::unique_ptr<CardMotion> motion_;
