@@ -140,25 +140,30 @@ TEST_F(Collection, FoundationsStartWithTheCardsTheirGamesName) {
             const size_t count = c.codes.empty() ? c.ranks.size() : c.codes.size();
             ASSERT_EQ(s.rules.foundations(), static_cast<int>(count));
             for (size_t k = 0; k < count; ++k) {
-                const std::string& f = s.piles.foundations[k];
-                ASSERT_EQ(positions(f), 1) << "foundation " << k;
-                if (c.codes.empty()) EXPECT_EQ(rank(topCard(f)), c.ranks[k]) << "foundation " << k;
-                else EXPECT_EQ(topCard(f), c.codes[k]) << "foundation " << k;
-                EXPECT_EQ(s.rules[rule::FoundationBase + static_cast<int>(k)], rank(topCard(f)));
+                // Autoplay may have built on them since; the bottom card is the one dealt.
+                const int dealt = bottomCard(s.piles.foundations[k]);
+                if (c.codes.empty()) EXPECT_EQ(rank(dealt), c.ranks[k]) << "foundation " << k;
+                else EXPECT_EQ(dealt, c.codes[k]) << "foundation " << k;
+                EXPECT_EQ(s.rules[rule::FoundationBase + static_cast<int>(k)], rank(dealt));
             }
         }
     }
 }
 
 // Canfield and Rainbow share one base rank, taken from the card dealt to the
-// first foundation; Baker's Dozen sends every king under its pile.
+// first foundation, and deal their reserve face up; Baker's Dozen sends every
+// king under its pile.
 TEST_F(Collection, DealtBasesAndKingsUnderTheirPiles) {
     for (int game : {6, 24}) {
         ASSERT_TRUE(engine.deal(game, "31415"));
         const EngineState& s = *engine.state;
-        const int base = rank(topCard(s.piles.foundations[0]));
+        const int base = rank(bottomCard(s.piles.foundations[0]));
         for (int k = 0; k < 4; ++k) EXPECT_EQ(s.rules[rule::FoundationBase + k], base) << game;
-        EXPECT_EQ(positions(s.piles.reserves[0]), 13);
+        // The reserve lies face up: only a face-up reserve card can be played,
+        // and nothing turns the next one up once its top card is gone.
+        const auto reserve = codesOf(s.piles.reserves[0]);
+        EXPECT_FALSE(reserve.empty());
+        for (int c : reserve) EXPECT_FALSE(s.cards.isFaceDown(c)) << game;
     }
     ASSERT_TRUE(engine.deal(25, "31415"));
     for (int k = 0; k < 13; ++k) {

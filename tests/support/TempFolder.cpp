@@ -54,6 +54,8 @@ bool TestEngine::deal(int gameId, const std::string& gameNumber) {
     state->settings.put(setting::GameId, formatFixed(gameId, 4));
     state->settings.put(setting::GameName, state->catalogue.GameName(gameId));
     state->settings.put(setting::GameNumber, gameNumber);
+    // The table as dealt: autoplay would move cards on at once.
+    state->autoplayChecked = false;
     if (!prepareGame(*state)) return false;
     StartOptions options;
     options.animate = false;

@@ -40,7 +40,7 @@ struct TestEngine {
 
     // Runs the start-up of the engine; false when it would end the program.
     bool initialise();
-    // Makes the game current, prepares it and deals the game number.
+    // Makes the game current, prepares it and deals the game number, with autoplay off.
     bool deal(int gameId, const std::string& gameNumber);
 };
 

@@ -570,7 +570,7 @@ std::vector<Background> makeBackgrounds() {
     add(102, "moquette", moquette(102, QColor(130, 40, 40)));
     add(103, "cloth", cloth(103, QColor(30, 110, 50), QColor(40, 130, 60), 4));
     add(104, "cane-brake", caneBrake(104, QColor(210, 180, 100), QColor(70, 50, 20)));
-    add(105, "thousand rows", stripes(105, QColor(30, 90, 60), QColor(50, 120, 80), 3, false));
+    add(105, "thousand rows", stripes(105, QColor(30, 90, 60), QColor(50, 120, 80), 4, false));
     add(106, "green felt", felt(106, QColor(20, 110, 40)));
     add(107, "blue felt", felt(107, QColor(30, 50, 170)));
     add(108, "deep green felt", felt(108, QColor(10, 80, 20)));

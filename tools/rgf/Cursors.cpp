@@ -39,11 +39,13 @@ QPainterPath handPath(bool closed) {
     }
     hand.addRoundedRect(QRectF(8.5, 14, 18, 12), 4, 4);
     hand.addRoundedRect(QRectF(11, 22, 13, 8), 2, 2);
+    // The thumb leans out from the side of the palm.
     QPainterPath thumb;
-    thumb.moveTo(9, 19);
-    thumb.cubicTo(5, 15, 2, 14, 3, 17);
-    thumb.cubicTo(4, 20, 7, 24, 10, 25);
-    thumb.closeSubpath();
+    thumb.addRoundedRect(QRectF(-2.5, -10, 5, 11), 2.5, 2.5);
+    QTransform lean;
+    lean.translate(10.5, 22);
+    lean.rotate(-50);
+    thumb = lean.map(thumb);
     hand.addPath(thumb);
     return hand.simplified();
 }
