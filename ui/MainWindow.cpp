@@ -519,13 +519,11 @@ void TfrmMain::clearTableImage() { table_->clearTable(); }
 
 void TfrmMain::drawDealtTable(bool animate) {
     if (animate && isVisible()) dealAnimation();
-    if (tableView_) {
-        tableView_->drawDealtTable(false);
-        table_->update();
-    } else {
-        table_->redrawTable();
-    }
+    if (tableView_) tableView_->drawDealtTable(false);
+    else table_->redrawTable();
     scrollBarHandling();
+    // The dealt table shows at once: autoplay after the deal waits before it plays.
+    if (isVisible()) table_->repaintNow(table_->rect());
 }
 
 void TfrmMain::dealAnimation() {
@@ -899,6 +897,9 @@ void TfrmMain::demoGoTo(int from, int to) {
 // --- Activation, closing -------------------------------------------------------------
 
 void TfrmMain::firstActivation() {
+    if (!state_.flags[Flag::FirstActivationPending]) return;
+    // The window is on the screen before the deal draws on it.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (!state_.flags[Flag::FirstActivationPending]) return;
     updateTitle();
     repaint();
