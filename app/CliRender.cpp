@@ -14,7 +14,7 @@
 #include "table/Layout.h"
 #include "table/LibraryPictures.h"
 #include "table/ResourceLibrary.h"
-#include "table/TableView.h"
+#include "table/TablePainter.h"
 
 namespace tarvelle {
 
@@ -26,7 +26,7 @@ int fail(const std::string& message) {
 }
 
 // The host of a main window of the given size on a screen of that size: the
-// table hooks of the engine go to the table view, messages to standard error.
+// table hooks of the engine go to the table painter, messages to standard error.
 class RenderHost : public HeadlessHost {
 public:
     RenderHost(int width, int height) : metrics(metricsForWindow(width, height)) {
@@ -63,7 +63,7 @@ public:
 
     WindowMetrics metrics;
     EngineState* state = nullptr;
-    TableView* view = nullptr;
+    TablePainter* view = nullptr;
 };
 
 std::optional<std::pair<int, int>> windowSize(std::string_view text) {
@@ -71,7 +71,8 @@ std::optional<std::pair<int, int>> windowSize(std::string_view text) {
     if (x == std::string_view::npos) return std::nullopt;
     const std::string_view w = text.substr(0, x), h = text.substr(x + 1);
     if (!isDigits(w) || !isDigits(h) || w.size() > 5 || h.size() > 5) return std::nullopt;
-    const int width = static_cast<int>(*parseInteger(w)), height = static_cast<int>(*parseInteger(h));
+    const int width = static_cast<int>(*parseInteger(w)),
+              height = static_cast<int>(*parseInteger(h));
     if (width < 320 || height < 240 || width > 8192 || height > 8192) return std::nullopt;
     return std::pair{width, height};
 }
@@ -85,24 +86,28 @@ int renderCommand(const std::vector<std::string_view>& args, const std::string& 
     }
     const std::string_view game = args[0], number = args[1];
     const std::string file(args[2]);
-    if (!isDigits(game) || game.size() > 4) return fail("GAME must be a game id: " + std::string(game));
+    if (!isDigits(game) || game.size() > 4)
+        return fail("GAME must be a game id: " + std::string(game));
     if (!isDigits(number) || number.size() > 13)
         return fail("the game number must be 1 to 13 digits: " + std::string(number));
     std::pair<int, int> size{1024, 768};
     if (args.size() == 4) {
         const auto parsed = windowSize(args[3]);
-        if (!parsed) return fail("the window size must be WIDTHxHEIGHT, from 320x240: " + std::string(args[3]));
+        if (!parsed)
+            return fail("the window size must be WIDTHxHEIGHT, from 320x240: " +
+                        std::string(args[3]));
         size = *parsed;
     }
 
     ResourceLibrary library;
     const std::string libraryPath = programFolder + "TAR.RGF";
-    if (!library.load(QString::fromStdString(libraryPath))) return fail("Can't find/load " + toLowerAscii(libraryPath));
+    if (!library.load(QString::fromStdString(libraryPath)))
+        return fail("Can't find/load " + toLowerAscii(libraryPath));
     const LibraryPictures pictures(library);
 
     RenderHost host(size.first, size.second);
     EngineState state(host, programFolder, chooseDataFolder(programFolder));
-    TableView view(state, pictures);
+    TablePainter view(state, pictures);
     host.state = &state;
     host.view = &view;
     view.setScreenSize(size.first, size.second);
@@ -122,7 +127,8 @@ int renderCommand(const std::vector<std::string_view>& args, const std::string& 
     options.newNumber = false;
     if (!startGame(state, options)) return fail("the game " + name + " cannot be started");
 
-    const QImage shown = view.tableImage().copy(0, view.scrollPosition(), size.first, host.metrics.bottom + 1);
+    const QImage shown =
+        view.tableImage().copy(0, view.scrollPosition(), size.first, host.metrics.bottom + 1);
     if (!shown.save(QString::fromStdString(file), "PNG")) return fail("cannot write " + file);
     return 0;
 }

@@ -14,7 +14,7 @@
 #include "records/SettingsFields.h"
 #include "table/LibraryPictures.h"
 #include "table/ResourceLibrary.h"
-#include "table/TableView.h"
+#include "table/TablePainter.h"
 
 using namespace tarvelle;
 
@@ -26,7 +26,12 @@ class PlainPictures : public PictureSource {
 public:
     QImage picture(std::string_view name) const override {
         const char size = name.size() > 1 ? name[1] : 'B';
-        const int W = size == 'M' ? 59 : size == 'L' ? 25 : 71, H = size == 'M' ? 80 : size == 'L' ? 32 : 96;
+        const int W = size == 'M'   ? 59
+                      : size == 'L' ? 25
+                                    : 71,
+                  H = size == 'M'   ? 80
+                      : size == 'L' ? 32
+                                    : 96;
         const bool sheet = name[0] == 'C' && name.size() == 6;
         QImage image(sheet ? 5 * W : W, sheet ? 3 * H : H, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
@@ -34,7 +39,8 @@ public:
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setBrush(QColor(240, 240, 230));
         for (int y = 0; y < image.height(); y += H)
-            for (int x = 0; x < image.width(); x += W) painter.drawRoundedRect(x, y, W - 1, H - 1, 4, 4);
+            for (int x = 0; x < image.width(); x += W)
+                painter.drawRoundedRect(x, y, W - 1, H - 1, 4, 4);
         return image;
     }
 };
@@ -43,7 +49,8 @@ template <typename F>
 double millisecondsPer(int rounds, F&& f) {
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < rounds; ++i) f();
-    const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
+    const std::chrono::duration<double, std::milli> spent =
+        std::chrono::steady_clock::now() - start;
     return spent.count() / rounds;
 }
 
@@ -55,7 +62,8 @@ int main(int, char** argv) {
     const bool haveLibrary = library.load(QString::fromStdString(folder + "TAR.RGF"));
     const LibraryPictures libraryPictures(library);
     const PlainPictures plainPictures;
-    const PictureSource& pictures = haveLibrary ? static_cast<const PictureSource&>(libraryPictures) : plainPictures;
+    const PictureSource& pictures =
+        haveLibrary ? static_cast<const PictureSource&>(libraryPictures) : plainPictures;
 
     HeadlessHost host;
     host.screenInfo = {1920, 1080, 32};
@@ -64,7 +72,7 @@ int main(int, char** argv) {
         std::fprintf(stderr, "bench-table: GAMES.DAT is missing in %s\n", folder.c_str());
         return 1;
     }
-    TableView view(state, pictures);
+    TablePainter view(state, pictures);
     view.setScreenSize(1920, 1080);
     view.reloadCardImages();
     const WindowMetrics metrics = metricsForWindow(1920, 1080);
@@ -84,16 +92,20 @@ int main(int, char** argv) {
         // A move of one card between two piles, as after a drop.
         std::string& from = state.piles.tableau[5];
         std::string& to = state.piles.tableau[6];
-        const double move = millisecondsPer(2000, [&] {
-            to += from.substr(from.size() - 3);
-            from.resize(from.size() - 3);
-            view.redrawChangedPiles();
-            from += to.substr(to.size() - 3);
-            to.resize(to.size() - 3);
-            view.redrawChangedPiles();
-        }) / 2;
-        std::printf("%-12s full repaint %.3f ms, one-pile redraw %.3f ms, one-card move %.3f ms (1920x1080)\n",
-                    state.catalogue.GameName(game).c_str(), full, one, move);
+        const double move = millisecondsPer(2000,
+                                            [&] {
+                                                to += from.substr(from.size() - 3);
+                                                from.resize(from.size() - 3);
+                                                view.redrawChangedPiles();
+                                                from += to.substr(to.size() - 3);
+                                                to.resize(to.size() - 3);
+                                                view.redrawChangedPiles();
+                                            }) /
+                            2;
+        std::printf(
+            "%-12s full repaint %.3f ms, one-pile redraw %.3f ms, one-card move %.3f ms "
+            "(1920x1080)\n",
+            state.catalogue.GameName(game).c_str(), full, one, move);
     }
     return 0;
 }

@@ -521,6 +521,8 @@ bool startGame(EngineState& state, const StartOptions& options) {
     state.catalogue.RememberGameNumber(state.settings.get(setting::GameNumber));
     state.flags.set(Flag::InProgress);
     state.flags.clear(Flag::Won);
+    // The end of the game before is over: autoplay and the moves stop only at this game's end.
+    state.flags.clear(Flag::Ended);
     host.refreshCardCounter();
 
     if (!options.keepBackground) {

@@ -173,7 +173,13 @@ Outcome fillEmptyFromStock(EngineState& s) {
     return out;
 }
 
+bool isCard(int card) { return card >= 1 && card <= kCardCodes; }
+
 Outcome dispatch(EngineState& s, int card, std::string_view word) {
+    const bool movesACard = word.starts_with("Dest") || word.starts_with("Fila") || word.starts_with("Appogg") ||
+                            word == "Waste" || word == "Stock02";
+    // A gap is no card: it never moves as one.
+    if (movesACard && !isCard(card)) return {};
     if (word.starts_with("Dest_Autoplay")) {
         auto f = slotAfter(word, 13, Collection::Foundations);
         return f && pileOf(s, card) ? toFoundation(s, card, *f, true) : Outcome{};

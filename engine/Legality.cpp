@@ -652,6 +652,8 @@ MovingCards movingCards(const EngineState& state, int card) {
         const std::string& second = state.piles.secondWaste();
         if (findCode(second, card) >= 0) m.from = PileRef{Collection::StockGroup, kSecondWaste};
     }
+    // A card that lies on no pile is placed alone.
+    m.count = 1;
     if (!m.from) return m;
     const std::string& pile = *state.piles.pile(m.from->collection, m.from->slot);
     m.position = findCode(pile, card);
@@ -748,7 +750,10 @@ bool reserveTest(const EngineState& state, int n, const MovingCards& m) {
 }
 
 bool foundationTest(const EngineState& state, int k, int card) {
-    return foundationTest(state, k, movingCards(state, card));
+    // The deal plays cards out from any position of a pile: each goes alone.
+    MovingCards m = movingCards(state, card);
+    m.count = 1;
+    return foundationTest(state, k, m);
 }
 bool tableauTest(const EngineState& state, int k, int card) { return tableauTest(state, k, movingCards(state, card)); }
 bool reserveTest(const EngineState& state, int n, int card) { return reserveTest(state, n, movingCards(state, card)); }

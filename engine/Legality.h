@@ -139,7 +139,8 @@ MovingCards movingCards(const EngineState& state, int card);
 // The general rule with the building kinds.
 bool cardFits(const EngineState& state, const FitQuery& query);
 
-// The tests of the three kinds of destination (k and n 0-based).
+// The tests of the three kinds of destination (k and n 0-based). By card
+// code the foundation test takes the card alone, as the deal's play-outs do.
 bool foundationTest(const EngineState& state, int k, int card);
 bool tableauTest(const EngineState& state, int k, int card);
 bool reserveTest(const EngineState& state, int n, int card);

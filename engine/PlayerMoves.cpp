@@ -35,7 +35,8 @@ void addMovesOf(const EngineState& s, Collection c, int slot, std::vector<LegalM
     for (int at = 0; at < positions(pile); ++at) {
         const int card = codeAt(pile, at);
         if (card == kGap) continue;
-        const MovingCards m = movingCards(s, card);
+        // The card lies here, so its place needs no search of the table.
+        const MovingCards m{card, PileRef{c, slot}, at, positions(pile) - at};
         if (!mayPickUp(s, m)) continue;
         auto offer = [&](PileRef target) {
             if (mayDrop(s, m, target)) out.push_back({card, pileKey(target)});

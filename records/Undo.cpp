@@ -1,6 +1,7 @@
 // Undo and redo of whole-table steps, restart of a deal, and the undo log in saved-game form.
 #include "records/Undo.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -94,6 +95,9 @@ bool step(EngineState& s, LogDirection d, bool quiet) {
         s.host.setWaitCursor(false);
     }
     if (s.undoLog.steps.empty()) s.catalogue.setMovesMade(0);
+    // A redo brings back a position after a move: the moves made count it again.
+    if (d == LogDirection::Redo && s.catalogue.movesMade() < 2)
+        s.catalogue.setMovesMade(std::min(2, s.undoLog.stepCount()));
     return true;
 }
 

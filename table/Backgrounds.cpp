@@ -3,6 +3,7 @@
 #include "table/Backgrounds.h"
 
 #include <QPainter>
+#include <cmath>
 
 #include "records/Configuration.h"
 #include "records/Files.h"
@@ -18,18 +19,39 @@ constexpr int kDefaultGreenManyColours = 0x006000;
 constexpr int kDefaultGreenFewColours = 0x008000;
 constexpr std::string_view kCustomizedKey = "Customized_Background";
 
-bool manyColours(const EngineState& state) { return screenHasManyColours(state.host.screen()); }
+bool manyColours(const EngineState& state) {
+    return screenHasManyColours(state.host.screen());
+}
 
-std::string pictureName(int number) { return "B" + formatFixed(number, 3); }
+std::string pictureName(int number) {
+    return "B" + formatFixed(number, 3);
+}
 
-void fill(QImage& image, QRgb colour) { image.fill(QColor::fromRgb(colour)); }
+void fill(QImage& image, QRgb colour) {
+    image.fill(QColor::fromRgb(colour));
+}
+
+// A picture at the pixels of an image finer than the table's.
+QImage atPixelsOf(const QImage& image, const QImage& picture) {
+    const qreal ratio = image.devicePixelRatio();
+    if (ratio == 1 || picture.isNull()) return picture;
+    return picture.scaled(static_cast<int>(std::lround(picture.width() * ratio)),
+                          static_cast<int>(std::lround(picture.height() * ratio)),
+                          Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
 
 // Repeats the picture in rows from the top-left corner until the area is covered.
-void tile(QImage& image, const QImage& picture) {
+void tile(QImage& image, const QImage& stored) {
+    QImage picture = atPixelsOf(image, stored);
+    picture.setDevicePixelRatio(1);
+    const qreal ratio = image.devicePixelRatio();
+    image.setDevicePixelRatio(1);
     QPainter painter(&image);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     for (int y = 0; y < image.height(); y += picture.height())
         for (int x = 0; x < image.width(); x += picture.width()) painter.drawImage(x, y, picture);
+    painter.end();
+    image.setDevicePixelRatio(ratio);
 }
 
 // 256 bands from the bottom up, black at the bottom, the colour at the top;
@@ -63,7 +85,8 @@ bool paintCustomizedFile(EngineState& state, QImage& image) {
     showInformation(state.host, "Customized background image not found: " + path);
     state.settings.put(setting::HasCustomizedBackground, "N");
     state.settings.put(setting::BackgroundDefault, "Y");
-    ini.writeStrings(kPreferenceSection, {{std::string(kCustomizedKey), ""}, {"Background_Def", "Y"}});
+    ini.writeStrings(kPreferenceSection,
+                     {{std::string(kCustomizedKey), ""}, {"Background_Def", "Y"}});
     return false;
 }
 
@@ -73,9 +96,9 @@ QRgb colourOf(std::int32_t value) {
     if (value < 0) {
         // The system colours the stored values name; the button face is the usual one.
         switch (value & 0xFF) {
-            case 5: return qRgb(255, 255, 255);     // window
-            case 15: return qRgb(240, 240, 240);    // button face
-            case 16: return qRgb(160, 160, 160);    // button shadow
+            case 5: return qRgb(255, 255, 255);   // window
+            case 15: return qRgb(240, 240, 240);  // button face
+            case 16: return qRgb(160, 160, 160);  // button shadow
             default: return qRgb(192, 192, 192);
         }
     }
@@ -110,11 +133,10 @@ void paintBackground(EngineState& state, const PictureSource& pictures, QImage& 
         if (!demo.isNull()) tile(image, demo.convertToFormat(QImage::Format_RGB32));
         return;
     }
-    const QRgb green = colourOf(manyColours(state) ? kDefaultGreenManyColours : kDefaultGreenFewColours);
+    const QRgb green =
+        colourOf(manyColours(state) ? kDefaultGreenManyColours : kDefaultGreenFewColours);
     switch (background.kind) {
-        case BackgroundKind::Default:
-            fill(image, green);
-            return;
+        case BackgroundKind::Default: fill(image, green); return;
         case BackgroundKind::Colour:
             fill(image, colourOf(background.colour));
             if (state.settings.isYes(setting::FadeBackground) && manyColours(state))
@@ -129,7 +151,7 @@ void paintBackground(EngineState& state, const PictureSource& pictures, QImage& 
             if (background.picture > 499) {
                 // A single picture: what it does not cover keeps the default green.
                 fill(image, green);
-                QPainter(&image).drawImage(0, 0, picture);
+                QPainter(&image).drawImage(0, 0, picture);  // at the image's own pixel ratio
             } else {
                 tile(image, picture.convertToFormat(QImage::Format_RGB32));
             }

@@ -3,6 +3,7 @@
 #include "table/CardImages.h"
 
 #include <QPainter>
+#include <cmath>
 
 #include "engine/CardPositions.h"
 #include "records/Numbers.h"
@@ -17,9 +18,9 @@ constexpr QRgb kBlue = 0xFF0000FFu;  // 0xFF0000 in the library's colour order
 
 // The marks loaded with the card pictures; "004" serves the empty foundation
 // and the empty tableau pile with a fill rule alike.
-constexpr const char* kMarks[] = {"_WASTE", "_TABLEAU", "001", "003", "004", "005", "006", "008",
-                                  "009", "010", "011", "012", "013", "014", "015", "016",
-                                  "017", "018", "019", "020", "022"};
+constexpr const char* kMarks[] = {"_WASTE", "_TABLEAU", "001", "003", "004", "005", "006",
+                                  "008",    "009",      "010", "011", "012", "013", "014",
+                                  "015",    "016",      "017", "018", "019", "020", "022"};
 
 constexpr const char* kSuitLetters[] = {"H", "D", "C", "S"};
 
@@ -33,7 +34,28 @@ QImage premultiplied(QImage image) {
 CardImages::CardImages(EngineState& state, const PictureSource& pictures)
     : state_(state), pictures_(pictures) {}
 
-QImage CardImages::load(const std::string& name) const { return premultiplied(pictures_.picture(name)); }
+QImage CardImages::load(const std::string& name) const {
+    return toPixels(premultiplied(pictures_.picture(name)));
+}
+
+QSize CardImages::pixels() const {
+    return QSize(static_cast<int>(std::lround(width_ * ratio_)),
+                 static_cast<int>(std::lround(height_ * ratio_)));
+}
+
+// A stored picture at the pixels of the screen.
+QImage CardImages::toPixels(QImage image) const {
+    if (image.isNull() || ratio_ == 1) return image;
+    const QSize size(static_cast<int>(std::lround(image.width() * ratio_)),
+                     static_cast<int>(std::lround(image.height() * ratio_)));
+    return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+void CardImages::setDevicePixelRatio(qreal ratio) {
+    if (ratio <= 0 || ratio == ratio_) return;
+    ratio_ = ratio;
+    setCardSize();
+}
 
 QImage CardImages::loadKeyed(const std::string& name, QRgb transparent) const {
     QImage image = pictures_.picture(name);
@@ -44,7 +66,7 @@ QImage CardImages::loadKeyed(const std::string& name, QRgb transparent) const {
         for (int x = 0; x < image.width(); ++x)
             if ((line[x] | 0xFF000000u) == transparent) line[x] = 0;
     }
-    return premultiplied(image);
+    return toPixels(premultiplied(image));
 }
 
 void CardImages::setCardSize() {
@@ -58,7 +80,8 @@ void CardImages::setCardSize() {
     state_.cardWidth = width_;
     state_.cardHeight = height_;
     loadCardImages(false);
-    working_ = faces_[0].isNull() ? QImage(width_, height_, QImage::Format_ARGB32_Premultiplied) : faces_[0].copy();
+    working_ = faces_[0].isNull() ? QImage(pixels(), QImage::Format_ARGB32_Premultiplied)
+                                  : faces_[0].copy();
 }
 
 void CardImages::loadCardImages(bool facesOnly) {
@@ -73,23 +96,39 @@ void CardImages::loadCardImages(bool facesOnly) {
         borders_[1] = loadKeyed("3D_BORDER_" + size + "2", kBlue);
     }
     const std::string set = state_.settings.get(setting::CardSet);
+    const int setNumber = static_cast<int>(state_.settings.getNumber(setting::CardSet).value_or(0));
     for (int suit = 0; suit < 4; ++suit) {
-        const QImage sheet = load("C" + size + set + kSuitLetters[suit]);
+        const QImage sheet =
+            premultiplied(pictures_.picture("C" + size + set + kSuitLetters[suit]));
         for (int rankIndex = 0; rankIndex < 13; ++rankIndex) {
-            QImage& face = faces_[static_cast<size_t>(13 * suit + rankIndex)];
+            const int index = 13 * suit + rankIndex;
+            QImage& face = faces_[static_cast<size_t>(index)];
+            if (ratio_ != 1) {
+                face = premultiplied(pictures_.cardFace(setNumber, index, pixels()));
+                if (!face.isNull()) continue;
+            }
             const QRect cell((rankIndex % 5) * width_, (rankIndex / 5) * height_, width_, height_);
-            face = sheet.isNull() || !sheet.rect().contains(cell) ? QImage() : sheet.copy(cell);
+            face = sheet.isNull() || !sheet.rect().contains(cell) ? QImage()
+                                                                  : toPixels(sheet.copy(cell));
         }
     }
-    faces_[52] = load("JOKER_" + size);
+    faces_[52] =
+        ratio_ != 1 ? premultiplied(pictures_.cardFace(setNumber, 52, pixels())) : QImage();
+    if (faces_[52].isNull()) faces_[52] = load("JOKER_" + size);
 }
 
 void CardImages::loadBack() {
     const std::string number = state_.settings.get(setting::BackCard);
+    if (ratio_ != 1) {
+        back_ = premultiplied(pictures_.cardBack(
+            static_cast<int>(state_.settings.getNumber(setting::BackCard).value_or(0)), pixels()));
+        if (!back_.isNull()) return;
+    }
     if (letter_ == 'M' && number != "011") {
         const QImage big = load("DB" + number);
-        back_ = big.isNull() ? big
-                             : big.scaled(width_, height_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        back_ = big.isNull()
+                    ? big
+                    : big.scaled(pixels(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     } else {
         back_ = load(std::string("D") + letter_ + number);
     }
@@ -103,7 +142,8 @@ const QImage& CardImages::face(int imageIndex) const {
 
 const QImage& CardImages::mark(const std::string& suffix) const {
     auto at = marks_.find(suffix);
-    if (at == marks_.end()) at = marks_.emplace(suffix, load(std::string("W") + letter_ + suffix)).first;
+    if (at == marks_.end())
+        at = marks_.emplace(suffix, load(std::string("W") + letter_ + suffix)).first;
     return at->second;
 }
 

@@ -26,6 +26,10 @@ public:
     // back scaled down.
     void loadBack();
 
+    // Pictures at that many pixels per table pixel (see TablePainter).
+    void setDevicePixelRatio(qreal ratio);
+
+    // The card size in table pixels; the pictures hold ratio times as many.
     int width() const { return width_; }
     int height() const { return height_; }
     char sizeLetter() const { return letter_; }
@@ -44,6 +48,8 @@ public:
 
 private:
     QImage load(const std::string& name) const;
+    QSize pixels() const;
+    QImage toPixels(QImage image) const;
     QImage loadKeyed(const std::string& name, QRgb transparent) const;
 
     EngineState& state_;
@@ -51,6 +57,7 @@ private:
     int width_ = 71;
     int height_ = 96;
     char letter_ = 'B';
+    qreal ratio_ = 1;
     std::array<QImage, 53> faces_;
     QImage back_;
     mutable std::map<std::string, QImage> marks_;

@@ -46,8 +46,12 @@ struct Table {
     int reserveX(int k) const { return c.reserveX(k); }
     int reserveY(int k) const { return c.value(43 + k); }
     void reserve(int k, int x, int y) { c.setReservePosition(k, x, y); }
-    int tableauX(int k) const { return k >= 0 && k < 30 ? c.tableauX[static_cast<size_t>(k)] : kUnused; }
-    int tableauY(int k) const { return k >= 0 && k < 30 ? c.tableauY[static_cast<size_t>(k)] : kUnused; }
+    int tableauX(int k) const {
+        return k >= 0 && k < 30 ? c.tableauX[static_cast<size_t>(k)] : kUnused;
+    }
+    int tableauY(int k) const {
+        return k >= 0 && k < 30 ? c.tableauY[static_cast<size_t>(k)] : kUnused;
+    }
     void tableau(int k, int x, int y) { c.setTableauPosition(k, x, y); }
     void tableauX(int k, int x) { c.setTableauPosition(k, x, tableauY(k)); }
 };
@@ -60,8 +64,10 @@ public:
         W = state.cardWidth;
         H = state.cardHeight;
         S = state.shadowDepth;
-        stock_ = descriptorOf(r_, rule::StockStyle, rule::StockRow, std::clamp(r_[rule::StockPiles], 0, 2));
-        foundations_ = descriptorOf(r_, rule::FoundationStyle, rule::FoundationRow, r_.foundations());
+        stock_ = descriptorOf(r_, rule::StockStyle, rule::StockRow,
+                              std::clamp(r_[rule::StockPiles], 0, 2));
+        foundations_ =
+            descriptorOf(r_, rule::FoundationStyle, rule::FoundationRow, r_.foundations());
         tableau_ = descriptorOf(r_, rule::TableauStyle, rule::TableauRow, r_.tableauPiles());
         reserves_ = descriptorOf(r_, rule::ReserveStyle, rule::ReserveRow, r_.reserves());
         secondWaste_ = descriptorOf(r_, rule::SecondWasteStyle, rule::SecondWasteRow,
@@ -102,7 +108,8 @@ private:
         row2_ = row1_ + M + H + (stock_.row == 2 || stock_.style == 3 ? 15 : 0);
         row3_ = row2_ + M + H;
         row4_ = row3_ + M + H;
-        bottomRow_ = m_.formHeight > 0.8 * m_.screenHeight ? m_.formHeight - H - 50 : m_.screenHeight - H - 30;
+        bottomRow_ = m_.formHeight > 0.8 * m_.screenHeight ? m_.formHeight - H - 50
+                                                           : m_.screenHeight - H - 30;
         middleRow_ = row2_ + (row3_ - row2_) / 2;
         if (tableau_.style == 15) {
             row1_ = m_.top + 15;
@@ -115,7 +122,8 @@ private:
         if (stock_.count > 0) {
             G += S;
             const int st = stock_.style;
-            if (st == 3 || st == 4 || st == 5 || st == 16 || st == 19 || secondWaste_.style == 4) G += 15;
+            if (st == 3 || st == 4 || st == 5 || st == 16 || st == 19 || secondWaste_.style == 4)
+                G += 15;
         }
     }
 
@@ -194,7 +202,9 @@ private:
                     if (st == 1) {
                         x0 = G;
                     } else {
-                        if (n > 1) g = clampGap(g - static_cast<int>(std::trunc((G - x0) / double(n - 1) + 0.99)));
+                        if (n > 1)
+                            g = clampGap(
+                                g - static_cast<int>(std::trunc((G - x0) / double(n - 1) + 0.99)));
                         x0 = m_.screenWidth < 650 ? G - 2 : G;
                     }
                 }
@@ -219,8 +229,10 @@ private:
             case 21: {
                 const int k = st == 3 || st == 12 ? 1 : 2;
                 int g = (tw - (n + k) * W - 2 - 30) / (n + 1 + k);
-                if (g < 4) g = 4;
-                else if (g > 20) g = 15;
+                if (g < 4)
+                    g = 4;
+                else if (g > 20)
+                    g = 15;
                 if (st == 21) g = 2;
                 int x0 = std::max((tw - 10 - 30 + g - ((k + n) * W + (n - 1 + k) * g)) / 2, G);
                 x0 += (22 + W) * k + (st == 11 || st == 12 ? 15 : 0);
@@ -232,17 +244,18 @@ private:
                 const int rows = std::max(r_[rule::TableauGridRows], 1);
                 const int g = static_cast<int>(std::trunc(0.85 * W));
                 gap_ = g;
-                if (rows == 1) placeRow(15, g, centredRow(0));
-                else placeGrid(15, g, n / rows, [&](int row) { return centredRow(row); });
+                if (rows == 1)
+                    placeRow(15, g, centredRow(0));
+                else
+                    placeGrid(15, g, n / rows, [&](int row) { return centredRow(row); });
                 break;
             }
-            case 13:
-                placeRow(m_.screenHeight < 500 ? 8 : 2 * 9 + 30, 4, y);
-                break;
+            case 13: placeRow(m_.screenHeight < 500 ? 8 : 2 * 9 + 30, 4, y); break;
             case 18: {
                 const int rows = std::max(r_[rule::TableauGridRows], 1);
                 const int perRow = std::max(n / rows, 1);
-                const int g = std::max((tw - W * perRow - 2) / (perRow + 1), static_cast<int>(std::trunc(1.5 * W)));
+                const int g = std::max((tw - W * perRow - 2) / (perRow + 1),
+                                       static_cast<int>(std::trunc(1.5 * W)));
                 gap_ = g;
                 const int first = std::max(tableau_.row, 1) - 1;
                 placeGrid(m_.screenHeight < 500 ? 15 : G + 10, g, perRow,
@@ -254,8 +267,7 @@ private:
                 gap_ = 10;
                 for (int k = 0; k < n; ++k) t_.tableau(k, t_.tableauX(k), y);
                 break;
-            default:
-                break;
+            default: break;
         }
     }
 
@@ -270,7 +282,9 @@ private:
     // Which stock-group slots the game shows: the stock, then the waste; a game
     // with a waste and no stock shows the waste alone.
     bool usesStock() const { return stock_.count >= 1 && (hasStock_ || !hasWaste_); }
-    bool usesWaste() const { return stock_.count >= 2 || (stock_.count == 1 && hasWaste_ && !hasStock_); }
+    bool usesWaste() const {
+        return stock_.count >= 2 || (stock_.count == 1 && hasWaste_ && !hasStock_);
+    }
 
     void placeStockGroup() {
         const int y = rowY(stock_.row);
@@ -308,16 +322,17 @@ private:
             case 16:
             case 19: {
                 const int x = x0 - W - (stock_.style == 16 ? 30 : 60);
-                if (hasStock_ || !hasWaste_) stockX = x;
-                else wasteX = x;
+                if (hasStock_ || !hasWaste_)
+                    stockX = x;
+                else
+                    wasteX = x;
                 break;
             }
             case 21:
                 wasteX = x0 - W - 15;
                 stockX = *wasteX - W - 20;
                 break;
-            default:
-                break;
+            default: break;
         }
         if (usesStock() && stockX) t_.stock(kStock, *stockX, y);
         if (usesWaste() && wasteX) t_.stock(kWaste, *wasteX, wasteY);
@@ -350,28 +365,24 @@ private:
                 h = std::max(gap_ / 2, 1);
                 fromLeft((tw - (f * W + (f - 1) * h)) / 2, W + h);
                 break;
-            case 7:
-                overLastTableauPiles();
-                break;
-            case 8:
-                fromRight(tw - W - G - 5, W + G);
-                break;
-            case 9:
-                fromRight(t_.tableauX(n - 1), W + h);
-                break;
+            case 7: overLastTableauPiles(); break;
+            case 8: fromRight(tw - W - G - 5, W + G); break;
+            case 9: fromRight(t_.tableauX(n - 1), W + h); break;
             case 13:
-                if (m_.screenHeight < 500) fromRight(t_.tableauX(n - 1), W + 1);
-                else overLastTableauPiles();
+                if (m_.screenHeight < 500)
+                    fromRight(t_.tableauX(n - 1), W + 1);
+                else
+                    overLastTableauPiles();
                 break;
             case 17: {
                 const int beside = usesWaste() ? kWaste : kStock;
                 const bool small = m_.screenHeight < 500;
                 const int x0 = t_.stockX(beside) + W + (small ? 10 : 20);
-                for (int k = 0; k < f; ++k) t_.foundation(k, x0 + k * (W + (small ? 1 : 3)), t_.stockY(beside));
+                for (int k = 0; k < f; ++k)
+                    t_.foundation(k, x0 + k * (W + (small ? 1 : 3)), t_.stockY(beside));
                 break;
             }
-            default:
-                break;
+            default: break;
         }
     }
 
@@ -393,14 +404,9 @@ private:
             case 7:
                 for (int k = 0; k < count; ++k) t_.reserve(k, t_.tableauX(n - count + k), y);
                 break;
-            case 11:
-                t_.reserve(0, t_.stockX(kWaste), y);
-                break;
-            case 12:
-                t_.reserve(0, t_.tableauX(0) - W - (n < 8 ? 45 : 22), y);
-                break;
-            default:
-                break;
+            case 11: t_.reserve(0, t_.stockX(kWaste), y); break;
+            case 12: t_.reserve(0, t_.tableauX(0) - W - (n < 8 ? 45 : 22), y); break;
+            default: break;
         }
     }
 
@@ -427,9 +433,14 @@ private:
             const int tx = t_.tableauX(slot), ty = t_.tableauY(slot);
             if (tx < kHiddenBelow || ty < kHiddenBelow) continue;
             const int left = tx - 85, right = tx + W + 85, top = ty, bottom = ty + H;
-            auto inside = [&](int x, int y) { return x >= left && x <= right && y >= top && y <= bottom; };
-            if (inside(rx, ry) || inside(rRight, ry) || inside(rx, rBottom) || inside(rRight, rBottom)) return true;
-            const bool edgeInRange = (rx >= left && rx <= right) || (rRight >= left && rRight <= right);
+            auto inside = [&](int x, int y) {
+                return x >= left && x <= right && y >= top && y <= bottom;
+            };
+            if (inside(rx, ry) || inside(rRight, ry) || inside(rx, rBottom) ||
+                inside(rRight, rBottom))
+                return true;
+            const bool edgeInRange =
+                (rx >= left && rx <= right) || (rRight >= left && rRight <= right);
             if (!edgeInRange) continue;
             for (int y = ry; y <= rBottom; y += 50)
                 if (y >= top && y <= bottom) return true;
@@ -506,11 +517,13 @@ private:
         int a = second ? 5 : 10;
         if (m_.formHeight < 500) a = 1;
         const int columnFactor = second ? 6 : 4, rowFactor = second ? 4 : 3;
-        const int x0 = std::max(((tableWidth_ - 2) - columnFactor * W - rowFactor * a - 10) / 2, 25);
+        const int x0 =
+            std::max(((tableWidth_ - 2) - columnFactor * W - rowFactor * a - 10) / 2, 25);
         const int y0 = m_.top + (m_.bottom - m_.top - (4 * H + 3 * a)) / 2;
         for (int r = 0; r < 4; ++r)
             for (int c = 0; c < 4; ++c) t_.tableau(4 * r + c, x0 + c * (W + a), y0 + r * (H + a));
-        if (second) t_.stock(kSecondWaste, x0 + 3 * (W + a) + a + 2 * W, t_.tableauY(7) + (W + a) / 2);
+        if (second)
+            t_.stock(kSecondWaste, x0 + 3 * (W + a) + a + 2 * W, t_.tableauY(7) + (W + a) / 2);
     }
 
     // --- Finish -------------------------------------------------------------
@@ -518,13 +531,14 @@ private:
     void finish() {
         if (t_.stockY(kWaste) == kUnused) t_.stock(kWaste, t_.stockX(kWaste), t_.stockY(kStock));
         for (int k = 1; k <= 3; ++k)
-            if (t_.foundationY(k) == kUnused) t_.foundation(k, t_.foundationX(k), t_.foundationY(0));
+            if (t_.foundationY(k) == kUnused)
+                t_.foundation(k, t_.foundationX(k), t_.foundationY(0));
         for (int k = 1; k <= 6; ++k)
             if (t_.tableauY(k) == kUnused) t_.tableau(k, t_.tableauX(k), t_.tableauY(0));
         TMainGame& c = s_.catalogue;
         if (r_[rule::TableauFan] == 2) {
             const int room = t_.tableauY(0) == t_.tableauY(1) ? t_.tableauX(1) - t_.tableauX(0)
-                                                               : t_.foundationX(0) - t_.tableauX(0);
+                                                              : t_.foundationX(0) - t_.tableauX(0);
             c.setValue(V::HorizontalFanRoom, std::abs(room));
         }
         setScrollPosition(s_, m_.scrollPosition);
@@ -538,7 +552,8 @@ private:
     Descriptor stock_, foundations_, tableau_, reserves_, secondWaste_;
     bool hasStock_ = false, hasWaste_ = false;
     int tableWidth_ = 0;
-    int row1_ = 0, row2_ = 0, row3_ = 0, row4_ = 0, bottomRow_ = 0, middleRow_ = 0, c1_ = 0, d1_ = 0;
+    int row1_ = 0, row2_ = 0, row3_ = 0, row4_ = 0, bottomRow_ = 0, middleRow_ = 0, c1_ = 0,
+        d1_ = 0;
     int gap_ = 10;  // the tableau gap, which the foundation and reserve styles follow
     std::optional<int> fixedLeftEdge_;
 };
@@ -591,10 +606,13 @@ void setScrollPosition(EngineState& state, int position) {
 
 StockCopy stockCopy(const EngineState& state, int slot) {
     const TMainGame& c = state.catalogue;
-    return {c.value(layout_value::StockCopyX + slot), c.value(layout_value::StockCopyScrolledY + slot),
+    return {c.value(layout_value::StockCopyX + slot),
+            c.value(layout_value::StockCopyScrolledY + slot),
             c.value(layout_value::StockCopyY + slot)};
 }
 
-bool isSpecialStyle(int style) { return (style >= 51 && style <= 101) || (style >= 103 && style <= 134); }
+bool isSpecialStyle(int style) {
+    return (style >= 51 && style <= 101) || (style >= 103 && style <= 134);
+}
 
 }  // namespace tarvelle

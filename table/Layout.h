@@ -8,13 +8,13 @@ namespace tarvelle {
 
 // The main window as the layout sees it, in pixels of the table image.
 struct WindowMetrics {
-    int tableWidth = 0;     // main window width less the width of the vertical scroll bar
-    int formHeight = 0;     // main window height
-    int top = 5;            // bottom edge of the first visible tool panel; 5 when none shows
-    int bottom = 0;         // client height - 1
+    int tableWidth = 0;  // main window width less the width of the vertical scroll bar
+    int formHeight = 0;  // main window height
+    int top = 5;         // bottom edge of the first visible tool panel; 5 when none shows
+    int bottom = 0;      // client height - 1
     int screenWidth = 0;
     int screenHeight = 0;
-    int scrollPosition = 0; // the vertical scroll bar's position when the layout runs
+    int scrollPosition = 0;  // the vertical scroll bar's position when the layout runs
 };
 
 // The metrics of a table area (the widget that shows the table image) of the

@@ -14,7 +14,9 @@ const char* const kNoRedealMark = "008";
 const char* const kRedealMark = "022";
 const char* const kStockOfEndRule8 = "021";
 
-bool redealLeft(int made, int limit) { return made < limit || limit == -1; }
+bool redealLeft(int made, int limit) {
+    return made < limit || limit == -1;
+}
 
 std::optional<std::string> stockMark(const EngineState& s) {
     const RuleTable& r = s.rules;
@@ -38,11 +40,17 @@ std::optional<std::string> wasteMark(const EngineState& s) {
 
 std::optional<std::string> rankMarkSuffix(int value) {
     switch (value) {
-        case 1: case 58: case 81: case 85: return "010";
-        case 2: case 90: return "012";
+        case 1:
+        case 58:
+        case 81:
+        case 85: return "010";
+        case 2:
+        case 90: return "012";
         case 11: return "006";
         case 12: return "003";
-        case 13: case 64: case 84: return "011";
+        case 13:
+        case 64:
+        case 84: return "011";
         default: break;
     }
     if (value >= 3 && value <= 10) return "0" + std::to_string(10 + value);

@@ -35,7 +35,7 @@
 #include "table/LibraryPictures.h"
 #include "table/Layout.h"
 #include "table/ResourceLibrary.h"
-#include "table/TableView.h"
+#include "table/TablePainter.h"
 
 namespace tarvelle {
 
@@ -145,7 +145,7 @@ TfrmMain::TfrmMain(EngineState& state, QtHost& host, GameActions& actions, QWidg
 
 TfrmMain::~TfrmMain() {
     host_.setHostWindow(nullptr);
-    table_->setTableView(nullptr);
+    table_->setTablePainter(nullptr);
     if (pauseFilter_) qApp->removeEventFilter(pauseFilter_.get());
 }
 
@@ -174,7 +174,7 @@ void TfrmMain::buildClientArea() {
     scrBarMain_->setRange(0, 100);
     scrBarMain_->hide();
     connect(scrBarMain_, &QScrollBar::valueChanged, this, [this](int v) {
-        if (tableView_) {
+        if (painter_) {
             setScrollPosition(state_, v);
             table_->update();
             return;
@@ -470,7 +470,7 @@ WindowMetrics TfrmMain::metrics() const {
 }
 
 void TfrmMain::layOutTable() {
-    if (tableView_) tarvelle::layOutTable(state_, metrics());
+    if (painter_) tarvelle::layOutTable(state_, metrics());
     else layOutStandIn(state_, table_->width());
 }
 
@@ -491,8 +491,8 @@ void TfrmMain::redrawChanged(DrawEffect effect) {
 }
 
 void TfrmMain::repaintWholeTable() {
-    if (tableView_) {
-        tableView_->repaint(metrics());
+    if (painter_) {
+        painter_->repaint(metrics());
         table_->update();
     } else {
         layOutTable();
@@ -501,12 +501,12 @@ void TfrmMain::repaintWholeTable() {
 }
 
 void TfrmMain::chooseRandomLooks() {
-    if (tableView_) tableView_->chooseRandomLooks();
+    if (painter_) painter_->chooseRandomLooks();
 }
 
 void TfrmMain::reloadCardImages() {
-    if (tableView_) {
-        tableView_->reloadCardImages();
+    if (painter_) {
+        painter_->reloadCardImages();
         return;
     }
     const std::string size = state_.settings.get(setting::CardSize);
@@ -519,7 +519,7 @@ void TfrmMain::clearTableImage() { table_->clearTable(); }
 
 void TfrmMain::drawDealtTable(bool animate) {
     if (animate && isVisible()) dealAnimation();
-    if (tableView_) tableView_->drawDealtTable(false);
+    if (painter_) painter_->drawDealtTable(false);
     else table_->redrawTable();
     scrollBarHandling();
     // The dealt table shows at once: autoplay after the deal waits before it plays.
@@ -532,7 +532,7 @@ void TfrmMain::dealAnimation() {
     Piles dealt = state_.piles;
     for (auto& p : state_.piles.tableau) p.clear();
     for (auto& p : state_.piles.reserves) p.clear();
-    if (tableView_) tableView_->drawTable();
+    if (painter_) painter_->drawTable();
     else table_->redrawTable();
     table_->repaintNow(table_->rect());
     state_.piles = dealt;
@@ -602,27 +602,27 @@ int TfrmMain::lowestRow() const {
 }
 
 void TfrmMain::scrollBarHandling() {
-    if (tableView_) {
+    if (painter_) {
         const int fan = state_.rules[rule::TableauFan];
         const bool usable = state_.settings.get(setting::VertScrollBar) == "Y" && (fan == 1 || fan == 8);
         const bool shown = scrBarMain_->isVisibleTo(client_);
-        const ScrollDecision decision = tableView_->decideScroll(table_->height(), shown);
+        const ScrollDecision decision = painter_->decideScroll(table_->height(), shown);
         if (decision.action == ScrollDecision::Action::Hide || (shown && !usable)) {
             scrBarMain_->setValue(0);
             scrBarMain_->setMaximum(100);
             scrBarMain_->hide();
-            tableView_->setScrollBarShown(false);
+            painter_->setScrollBarShown(false);
             const ScreenInfo screen = host_.screen();
-            tableView_->setScreenSize(screen.width, screen.height);
+            painter_->setScreenSize(screen.width, screen.height);
             layOutTopBand();
-            tableView_->repaint(metrics());
+            painter_->repaint(metrics());
         } else if (decision.action == ScrollDecision::Action::Grow && usable) {
-            tableView_->growImages(decision.amount);
+            painter_->growImages(decision.amount);
             scrBarMain_->setMaximum(scrBarMain_->maximum() + decision.amount - 30);
             scrBarMain_->show();
-            tableView_->setScrollBarShown(true);
+            painter_->setScrollBarShown(true);
             layOutTopBand();
-            tableView_->repaint(metrics());
+            painter_->repaint(metrics());
         }
         table_->update();
         return;
@@ -772,7 +772,7 @@ void TfrmMain::pauseOn() {
     state_.clock.pauseStart = host_.tickCount();
     pauseFilter_ = std::make_unique<PauseFilter>(menu_.mnuPause);
     qApp->installEventFilter(pauseFilter_.get());
-    if (tableView_) tableView_->setPaused(true);
+    if (painter_) painter_->setPaused(true);
 
     QImage& back = table_->backgroundImage();
     {
@@ -846,7 +846,7 @@ void TfrmMain::runPauseAnimation() {
 void TfrmMain::pauseOff() {
     if (!pauseFilter_) return;
     host_.setWaitCursor(true);
-    if (tableView_) tableView_->setPaused(false);
+    if (painter_) painter_->setPaused(false);
     repaintWholeTable();
     state_.clock.start = host_.tickCount() - (state_.clock.pauseStart - state_.clock.start);
     if (state_.flags[Flag::InProgress]) state_.flags.set(Flag::ClockRunning);
@@ -1069,10 +1069,10 @@ void TfrmMain::setResourceLibrary(const ResourceLibrary* library) {
     if (!library_) return;
     // The table's own drawing, on the pictures of the library.
     pictureSource_ = std::make_unique<LibraryPictures>(*library_);
-    tableView_ = std::make_unique<TableView>(state_, *pictureSource_);
+    painter_ = std::make_unique<TablePainter>(state_, *pictureSource_);
     const ScreenInfo screen = host_.screen();
-    tableView_->setScreenSize(screen.width, screen.height);
-    table_->setTableView(tableView_.get());
+    painter_->setScreenSize(screen.width, screen.height);
+    table_->setTablePainter(painter_.get());
     for (ToolButton b : {ToolButton::Undo, ToolButton::Redo, ToolButton::AutoPlay}) {
         static const char* const kNames[][2] = {{"TB_UNDO", "TB_UNDO_DIS"}, {"TB_REDO", "TB_REDO_DIS"}, {"TB_AUTOPLAY", "TB_AUTOPLAY_DIS"}};
         const auto* names = kNames[b == ToolButton::Undo ? 0 : b == ToolButton::Redo ? 1 : 2];

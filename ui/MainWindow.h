@@ -26,7 +26,7 @@ class PointerShapes;
 class TableWidget;
 class ResourceLibrary;
 class PictureSource;
-class TableView;
+class TablePainter;
 struct WindowMetrics;
 
 class TfrmMain : public QMainWindow, public HostWindow {
@@ -142,7 +142,7 @@ private:
     std::unique_ptr<PointerShapes> shapes_;
     const ResourceLibrary* library_ = nullptr;
     std::unique_ptr<PictureSource> pictureSource_;
-    std::unique_ptr<TableView> tableView_;
+    std::unique_ptr<TablePainter> painter_;
 
     QWidget* client_ = nullptr;
     ToolBarPanel* pnlTB_ = nullptr;

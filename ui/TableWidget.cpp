@@ -8,7 +8,7 @@
 #include <QScreen>
 
 #include "engine/Table.h"
-#include "table/TableView.h"
+#include "table/TablePainter.h"
 #include "ui/PointerInput.h"
 #include "ui/StandInTable.h"
 
@@ -58,7 +58,7 @@ void TableWidget::setCardPictures(CardPictures pictures) {
     motion_ = std::make_unique<CardMotion>(state_, *this, pictures_);
 }
 
-void TableWidget::setTableView(TableView* view) {
+void TableWidget::setTablePainter(TablePainter* view) {
     view_ = view;
     if (!view_) {
         setCardPictures(nullptr);

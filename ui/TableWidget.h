@@ -15,7 +15,7 @@
 namespace tarvelle {
 
 class PointerInput;
-class TableView;
+class TablePainter;
 
 class TableWidget : public QWidget, public MotionCanvas {
     Q_OBJECT
@@ -29,8 +29,8 @@ public:
     void setCardPictures(CardPictures pictures);
     // The table's drawing: its table image is shown and its pile drawing used;
     // without one the widget draws a plain table of its own.
-    void setTableView(TableView* view);
-    TableView* tableView() const { return view_; }
+    void setTablePainter(TablePainter* view);
+    TablePainter* tablePainter() const { return view_; }
     std::function<void()> fullRepaint;
 
     CardMotion& motion() { return *motion_; }
@@ -71,7 +71,7 @@ private:
 
     EngineState& state_;
     PointerInput* input_ = nullptr;
-    TableView* view_ = nullptr;
+    TablePainter* view_ = nullptr;
     std::optional<PileRef> liftedPile_;
     TableDrawing drawing_;
     CardPictures pictures_;

@@ -36,7 +36,11 @@ std::vector<int> fullDeck(const RuleTable& r) {
 
 struct Collection : ::testing::Test {
     testing::TestEngine engine;
-    void SetUp() override { ASSERT_TRUE(engine.initialise()); }
+    // Autoplay stays off so that the table is the one the deal made.
+    void SetUp() override {
+        ASSERT_TRUE(engine.initialise());
+        engine.state->autoplayChecked = false;
+    }
 };
 
 TEST_F(Collection, EveryGameDealsEveryCardOnceAndTheSameTableTwice) {

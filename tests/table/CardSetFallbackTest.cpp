@@ -23,7 +23,8 @@ std::string collectionNeedingWiderScreens() {
 TEST(CardSetFallback, MediumCardsOnASmallScreenAndBackAfterwards) {
     testing::TestEngine engine(false);
     engine.folder.write("GAMES.DAT", collectionNeedingWiderScreens());
-    engine.state = std::make_unique<EngineState>(engine.host, engine.folder.path(), engine.folder.path());
+    engine.state =
+        std::make_unique<EngineState>(engine.host, engine.folder.path(), engine.folder.path());
     ASSERT_TRUE(engine.initialise());
     SettingsRecord& st = engine.state->settings;
     st.put(setting::CardSize, "B");
@@ -36,10 +37,11 @@ TEST(CardSetFallback, MediumCardsOnASmallScreenAndBackAfterwards) {
     EXPECT_EQ(st.get(setting::CardSet), "003");
     EXPECT_EQ(engine.state->cardWidth, 71) << "the images are the window's to reload";
     ASSERT_EQ(engine.host.messages.size(), 1u);
-    EXPECT_EQ(engine.host.messages[0].text,
-              "Your video card's display is 640x480 pixels. For the best graphics display the screen "
-              "resolution should be set to 800x600 pixels or higher. However, it's possible to play "
-              "Klondike using predefined card and deck sets.");
+    EXPECT_EQ(
+        engine.host.messages[0].text,
+        "Your video card's display is 640x480 pixels. For the best graphics display the screen "
+        "resolution should be set to 800x600 pixels or higher. However, it's possible to play "
+        "Klondike using predefined card and deck sets.");
 
     ASSERT_TRUE(engine.deal(1, "1"));
     EXPECT_EQ(engine.host.messages.size(), 1u) << "once per run";

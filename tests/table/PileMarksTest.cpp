@@ -1,10 +1,9 @@
 // The marks on empty piles: stock and waste by the redeal state, foundations
 // and tableau piles by their rank rules, reserves by their family.
-#include "table/PileMarks.h"
-
 #include <gtest/gtest.h>
 
 #include "engine/HeadlessHost.h"
+#include "table/PileMarks.h"
 
 namespace tarvelle {
 namespace {
@@ -18,7 +17,7 @@ struct Marks : ::testing::Test {
 
 TEST(RankMarks, EveryRuleValueWithAMark) {
     const std::pair<int, const char*> cases[] = {
-        {1, "010"}, {58, "010"}, {81, "010"}, {85, "010"}, {2, "012"}, {90, "012"}, {3, "013"},
+        {1, "010"},  {58, "010"}, {81, "010"}, {85, "010"}, {2, "012"},  {90, "012"}, {3, "013"},
         {10, "020"}, {11, "006"}, {12, "003"}, {13, "011"}, {64, "011"}, {84, "011"}};
     for (auto [value, suffix] : cases) EXPECT_EQ(rankMarkSuffix(value), suffix) << value;
     for (int value : {0, -1, 14, 83, 94}) EXPECT_EQ(rankMarkSuffix(value), std::nullopt) << value;

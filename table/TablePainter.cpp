@@ -1,8 +1,9 @@
 // The table on screen: the table image and the background image, and every
 // drawing operation the main window calls to keep them showing the game.
-#include "table/TableView.h"
+#include "table/TablePainter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "engine/Table.h"
@@ -45,14 +46,15 @@ Corners cornersOf(const QRect& r, bool little) {
     const int l = r.left(), t = r.top(), rt = r.right(), b = r.bottom();
     Corners c;
     c.count = little ? 1 : 3;
-    c.points = {QPoint(l, t), QPoint(l + 1, t), QPoint(l, t + 1),
-                QPoint(rt, t), QPoint(rt - 1, t), QPoint(rt, t + 1),
-                QPoint(l, b), QPoint(l + 1, b), QPoint(l, b - 1),
-                QPoint(rt, b), QPoint(rt - 1, b), QPoint(rt, b - 1)};
+    c.points = {QPoint(l, t),      QPoint(l + 1, t),  QPoint(l, t + 1),  QPoint(rt, t),
+                QPoint(rt - 1, t), QPoint(rt, t + 1), QPoint(l, b),      QPoint(l + 1, b),
+                QPoint(l, b - 1),  QPoint(rt, b),     QPoint(rt - 1, b), QPoint(rt, b - 1)};
     return c;
 }
 
-inline QRgb* pixel(QImage& image, QPoint p) { return reinterpret_cast<QRgb*>(image.scanLine(p.y())) + p.x(); }
+inline QRgb* pixel(QImage& image, QPoint p) {
+    return reinterpret_cast<QRgb*>(image.scanLine(p.y())) + p.x();
+}
 inline QRgb pixelOf(const QImage& image, QPoint p) {
     return reinterpret_cast<const QRgb*>(image.constScanLine(p.y()))[p.x()];
 }
@@ -65,47 +67,95 @@ int stockThickness(int cards) {
     return std::min(cards / 7 + 1, 15);
 }
 
-TableView::TableView(EngineState& state, const PictureSource& pictures)
+TablePainter::TablePainter(EngineState& state, const PictureSource& pictures)
     : state_(state), pictures_(pictures), cards_(state, pictures) {
     looks_.fill("-");
 }
 
 // --- Images -------------------------------------------------------------------
 
-void TableView::setScreenSize(int width, int height) {
+void TablePainter::setScreenSize(int width, int height) {
     screenWidth_ = width;
     screenHeight_ = height;
-    table_ = QImage(width + 30, height + 30, QImage::Format_RGB32);
-    background_ = QImage(width + 30, height + 30, QImage::Format_RGB32);
+    width_ = width + 30;
+    height_ = height + 30;
+    makeImages();
     clearTableImage();
 }
 
-void TableView::growImages(int rows) {
-    if (rows <= 0) return;
-    QImage table(table_.width(), table_.height() + rows, QImage::Format_RGB32);
-    QImage background(table.size(), QImage::Format_RGB32);
+void TablePainter::setDevicePixelRatio(qreal ratio) {
+    if (ratio <= 0 || ratio == ratio_) return;
+    ratio_ = ratio;
+    cards_.setDevicePixelRatio(ratio);
+    if (width_ > 0) {
+        makeImages();
+        clearTableImage();
+    }
+}
+
+void TablePainter::makeImages() {
+    const QSize pixels(static_cast<int>(std::ceil(width_ * ratio_)),
+                       static_cast<int>(std::ceil(height_ * ratio_)));
+    QImage table(pixels, QImage::Format_RGB32);
+    QImage background(pixels, QImage::Format_RGB32);
     table.fill(Qt::black);
     background.fill(Qt::black);
-    for (int y = 0; y < table_.height(); ++y) {
-        std::memcpy(table.scanLine(y), table_.constScanLine(y), static_cast<size_t>(table_.bytesPerLine()));
-        std::memcpy(background.scanLine(y), background_.constScanLine(y), static_cast<size_t>(table_.bytesPerLine()));
+    // What the images held stays where it was; a repaint follows.
+    const int rows = std::min(table.height(), table_.height());
+    const size_t bytes = static_cast<size_t>(std::min(table.bytesPerLine(), table_.bytesPerLine()));
+    for (int y = 0; y < rows && table_.size().width() == table.width(); ++y) {
+        std::memcpy(table.scanLine(y), table_.constScanLine(y), bytes);
+        std::memcpy(background.scanLine(y), background_.constScanLine(y), bytes);
     }
+    table.setDevicePixelRatio(ratio_);
+    background.setDevicePixelRatio(ratio_);
     table_ = std::move(table);
     background_ = std::move(background);
 }
 
-int TableView::scrollPosition() const { return state_.catalogue.scrollOffset(); }
+void TablePainter::growImages(int rows) {
+    if (rows <= 0) return;
+    height_ += rows;
+    makeImages();
+}
 
-QPoint TableView::toTable(Point p) const { return QPoint(p.x, p.y + scrollPosition()); }
+QRect TablePainter::bounds() const {
+    return QRect(0, 0, width_, height_);
+}
 
-QRect TableView::cardRect(Point p) const { return QRect(toTable(p), QSize(cards_.width(), cards_.height())); }
+QRect TablePainter::toPixels(const QRect& r) const {
+    if (ratio_ == 1) return r;
+    const int left = static_cast<int>(std::floor(r.left() * ratio_));
+    const int top = static_cast<int>(std::floor(r.top() * ratio_));
+    const int right = static_cast<int>(std::ceil((r.left() + r.width()) * ratio_));
+    const int bottom = static_cast<int>(std::ceil((r.top() + r.height()) * ratio_));
+    return QRect(left, top, right - left, bottom - top);
+}
 
-void TableView::changed(const QRect& rect) {
+QPoint TablePainter::toPixels(QPoint p) const {
+    if (ratio_ == 1) return p;
+    return QPoint(static_cast<int>(std::lround(p.x() * ratio_)),
+                  static_cast<int>(std::lround(p.y() * ratio_)));
+}
+
+int TablePainter::scrollPosition() const {
+    return state_.catalogue.scrollOffset();
+}
+
+QPoint TablePainter::toTable(Point p) const {
+    return QPoint(p.x, p.y + scrollPosition());
+}
+
+QRect TablePainter::cardRect(Point p) const {
+    return QRect(toTable(p), QSize(cards_.width(), cards_.height()));
+}
+
+void TablePainter::changed(const QRect& rect) {
     if (onChanged && !rect.isEmpty()) onChanged(rect);
 }
 
-void TableView::copyBackground(const QRect& area) {
-    const QRect r = area & table_.rect() & background_.rect();
+void TablePainter::copyBackground(const QRect& area) {
+    const QRect r = toPixels(area & bounds()) & table_.rect() & background_.rect();
     if (r.isEmpty()) return;
     const size_t bytes = static_cast<size_t>(r.width()) * sizeof(QRgb);
     for (int y = r.top(); y <= r.bottom(); ++y)
@@ -115,25 +165,27 @@ void TableView::copyBackground(const QRect& area) {
 
 // --- New games ------------------------------------------------------------------
 
-void TableView::chooseRandomLooks() {
+void TablePainter::chooseRandomLooks() {
     if (state_.settings.isYes(setting::RandomBackground)) {
         chooseRandomBackground(state_, pictures_);
-        paintBackground(state_, pictures_, background_, currentBackground(state_), scrollBarShown_ ? 80 : 0);
+        paintBackground(state_, pictures_, background_, currentBackground(state_),
+                        scrollBarShown_ ? 80 : 0);
     }
     if (state_.settings.isYes(setting::RandomCard) || state_.settings.isYes(setting::RandomDeck))
         chooseRandomCardSets(state_, cards_);
 }
 
-void TableView::clearTableImage() {
-    paintBackground(state_, pictures_, background_, currentBackground(state_), scrollBarShown_ ? 80 : 0);
-    copyBackground(table_.rect());
+void TablePainter::clearTableImage() {
+    paintBackground(state_, pictures_, background_, currentBackground(state_),
+                    scrollBarShown_ ? 80 : 0);
+    copyBackground(bounds());
     extent_ = 0;
     looks_.fill("-");
     extents_.fill(QRect());
-    changed(table_.rect());
+    changed(bounds());
 }
 
-void TableView::repaint(const WindowMetrics& metrics) {
+void TablePainter::repaint(const WindowMetrics& metrics) {
     if (paused_) return;
     layOutTable(state_, metrics);
     clearTableImage();
@@ -142,26 +194,30 @@ void TableView::repaint(const WindowMetrics& metrics) {
 
 // --- The piles and the order they are drawn in -------------------------------------
 
-int TableView::pileIndex(PileRef pile) {
+int TablePainter::pileIndex(PileRef pile) {
     switch (pile.collection) {
         case Collection::StockGroup: return pile.slot;
         case Collection::Foundations: return kStockSlots + pile.slot;
         case Collection::Tableau: return kStockSlots + kFoundationSlots + pile.slot;
-        case Collection::Reserves: return kStockSlots + kFoundationSlots + kTableauSlots + pile.slot;
+        case Collection::Reserves:
+            return kStockSlots + kFoundationSlots + kTableauSlots + pile.slot;
     }
     return 0;
 }
 
-PileRef TableView::pileAt(int index) { return snapshotSlot(index); }
+PileRef TablePainter::pileAt(int index) {
+    return snapshotSlot(index);
+}
 
-bool TableView::isShown(PileRef pile) const {
+bool TablePainter::isShown(PileRef pile) const {
     const RuleTable& r = state_.rules;
     switch (pile.collection) {
         case Collection::StockGroup:
             if (isHidden(Point{stockCopy(state_, pile.slot).x, 0})) return false;
             break;
         case Collection::Foundations:
-            if (pile.slot >= r.foundations() || (pile.slot == 0 && isSelectionGame(r))) return false;
+            if (pile.slot >= r.foundations() || (pile.slot == 0 && isSelectionGame(r)))
+                return false;
             break;
         case Collection::Tableau:
             if (pile.slot >= r.tableauPiles()) return false;
@@ -174,7 +230,7 @@ bool TableView::isShown(PileRef pile) const {
     return !isHidden(at) && at.y >= kHiddenBelow - scrollPosition();
 }
 
-void TableView::addPileSteps(std::vector<DrawStep>& steps, PileRef pile) const {
+void TablePainter::addPileSteps(std::vector<DrawStep>& steps, PileRef pile) const {
     const std::string& text = *state_.piles.pile(pile.collection, pile.slot);
     const QRect base = cardRect(pilePosition(state_, pile));
     if (text.empty()) {
@@ -188,7 +244,7 @@ void TableView::addPileSteps(std::vector<DrawStep>& steps, PileRef pile) const {
     }
 }
 
-std::vector<TableView::DrawStep> TableView::drawSteps() const {
+std::vector<TablePainter::DrawStep> TablePainter::drawSteps() const {
     std::vector<DrawStep> steps;
     if (!state_.flags[Flag::InProgress]) return steps;
     const int W = cards_.width(), H = cards_.height();
@@ -196,13 +252,16 @@ std::vector<TableView::DrawStep> TableView::drawSteps() const {
         const PileRef pile{Collection::StockGroup, slot};
         if (!isShown(pile)) continue;
         const StockCopy copy = stockCopy(state_, slot);
-        const QRect rect(copy.x - kThicknessRoom, copy.y - kThicknessRoom, W + kThicknessRoom, H + kThicknessRoom);
+        const QRect rect(copy.x - kThicknessRoom, copy.y - kThicknessRoom, W + kThicknessRoom,
+                         H + kThicknessRoom);
         steps.push_back({DrawStep::Kind::StockSide, pile, 0, rect});
     }
     for (int slot = 0; slot < kFoundationSlots; ++slot)
-        if (isShown({Collection::Foundations, slot})) addPileSteps(steps, {Collection::Foundations, slot});
+        if (isShown({Collection::Foundations, slot}))
+            addPileSteps(steps, {Collection::Foundations, slot});
     for (int slot = 0; slot < kReserveSlots; ++slot)
-        if (isShown({Collection::Reserves, slot})) addPileSteps(steps, {Collection::Reserves, slot});
+        if (isShown({Collection::Reserves, slot}))
+            addPileSteps(steps, {Collection::Reserves, slot});
 
     // The tableau in deal order: pile after pile, or row by row across the piles.
     std::vector<std::vector<DrawStep>> piles;
@@ -224,12 +283,13 @@ std::vector<TableView::DrawStep> TableView::drawSteps() const {
     return steps;
 }
 
-std::string TableView::lookOf(PileRef pile) const {
+std::string TablePainter::lookOf(PileRef pile) const {
     if (!state_.flags[Flag::InProgress] || !isShown(pile)) return {};
     const std::string& text = *state_.piles.pile(pile.collection, pile.slot);
     // In table image coordinates, which scrolling leaves as they are.
     const QPoint at = toTable(pilePosition(state_, pile));
-    std::string look = std::to_string(at.x()) + "," + std::to_string(at.y()) + ":" + pileSnapshot(state_, text);
+    std::string look =
+        std::to_string(at.x()) + "," + std::to_string(at.y()) + ":" + pileSnapshot(state_, text);
     if (text.empty()) look += ":" + markOf(state_, pile).value_or("");
     if (pile.collection == Collection::StockGroup) {
         // What the stock-side piles show depends on rules, not only on the faces.
@@ -243,27 +303,63 @@ std::string TableView::lookOf(PileRef pile) const {
     return look;
 }
 
-void TableView::remember(const std::vector<DrawStep>& steps) {
+void TablePainter::remember(const std::vector<DrawStep>& steps) {
     extents_.fill(QRect());
-    for (const DrawStep& step : steps) extents_[static_cast<size_t>(pileIndex(step.pile))] |= step.rect;
+    for (const DrawStep& step : steps)
+        extents_[static_cast<size_t>(pileIndex(step.pile))] |= step.rect;
     for (int i = 0; i < kPileCount; ++i) looks_[static_cast<size_t>(i)] = lookOf(pileAt(i));
 }
 
 // --- Drawing ----------------------------------------------------------------------------
 
-void TableView::drawTable() {
+void TablePainter::drawTable() {
     if (!state_.flags[Flag::InProgress]) return;
     setScrollPosition(state_, 0);
     extent_ = 0;
-    copyBackground(table_.rect());
+    copyBackground(bounds());
     const auto steps = drawSteps();
-    for (const DrawStep& step : steps) runStep(step, table_.rect());
+    for (const DrawStep& step : steps) runStep(step, bounds());
     remember(steps);
     if (isSelectionGame(state_.rules) && !state_.piles.foundations[0].empty()) highlightSelection();
-    changed(table_.rect());
+    changed(bounds());
 }
 
-void TableView::redrawChangedPiles() {
+void TablePainter::drawTableBeforeDeal() {
+    if (!state_.flags[Flag::InProgress]) return;
+    setScrollPosition(state_, 0);
+    extent_ = 0;
+    copyBackground(bounds());
+    const bool marks = state_.rules[rule::TableauFan] != 4;
+    auto dealt = [](const DrawStep& step) {
+        return step.pile.collection == Collection::Tableau ||
+               step.pile.collection == Collection::Reserves;
+    };
+    const auto steps = drawSteps();
+    for (const DrawStep& step : steps) {
+        if (!dealt(step)) {
+            runStep(step, bounds());
+        } else if (marks && step.index == 0) {
+            if (const auto mark = markOf(state_, step.pile))
+                drawImage(cards_.mark(*mark), cardRect(pilePosition(state_, step.pile)).topLeft(),
+                          bounds(), false, false);
+        }
+    }
+    remember(steps);
+    for (const DrawStep& step : steps)
+        if (dealt(step)) looks_[static_cast<size_t>(pileIndex(step.pile))] = "-";
+    changed(bounds());
+}
+
+std::vector<TablePainter::DealtCard> TablePainter::dealOrder() const {
+    std::vector<DealtCard> order;
+    for (const DrawStep& step : drawSteps())
+        if (step.kind == DrawStep::Kind::Card && (step.pile.collection == Collection::Tableau ||
+                                                  step.pile.collection == Collection::Reserves))
+            order.push_back({step.pile, step.index});
+    return order;
+}
+
+void TablePainter::redrawChangedPiles() {
     const auto steps = drawSteps();
     std::array<QRect, kPileCount> now{};
     for (const DrawStep& step : steps) now[static_cast<size_t>(pileIndex(step.pile))] |= step.rect;
@@ -278,7 +374,7 @@ void TableView::redrawChangedPiles() {
     remember(steps);
 }
 
-void TableView::redrawPile(PileRef pile) {
+void TablePainter::redrawPile(PileRef pile) {
     const auto steps = drawSteps();
     QRect area = extents_[static_cast<size_t>(pileIndex(pile))];
     for (const DrawStep& step : steps)
@@ -287,7 +383,7 @@ void TableView::redrawPile(PileRef pile) {
     remember(steps);
 }
 
-void TableView::redrawAfterRemoval(PileRef pile, std::string_view shownPile) {
+void TablePainter::redrawAfterRemoval(PileRef pile, std::string_view shownPile) {
     std::string* text = state_.piles.pile(pile.collection, pile.slot);
     if (!text) return;
     const std::string real = *text;
@@ -306,8 +402,8 @@ void TableView::redrawAfterRemoval(PileRef pile, std::string_view shownPile) {
     extents_[static_cast<size_t>(pileIndex(pile))] = area;
 }
 
-void TableView::redrawArea(const QRect& area, const std::vector<DrawStep>& steps) {
-    const QRect clip = area & table_.rect();
+void TablePainter::redrawArea(const QRect& area, const std::vector<DrawStep>& steps) {
+    const QRect clip = area & bounds();
     if (clip.isEmpty()) return;
     copyBackground(clip);
     for (const DrawStep& step : steps)
@@ -315,11 +411,9 @@ void TableView::redrawArea(const QRect& area, const std::vector<DrawStep>& steps
     changed(clip);
 }
 
-void TableView::runStep(const DrawStep& step, const QRect& clip) {
+void TablePainter::runStep(const DrawStep& step, const QRect& clip) {
     switch (step.kind) {
-        case DrawStep::Kind::StockSide:
-            drawStockSide(step.pile, clip);
-            return;
+        case DrawStep::Kind::StockSide: drawStockSide(step.pile, clip); return;
         case DrawStep::Kind::Mark: {
             const auto mark = markOf(state_, step.pile);
             if (mark) drawImage(cards_.mark(*mark), step.rect.topLeft(), clip, false, false);
@@ -332,27 +426,32 @@ void TableView::runStep(const DrawStep& step, const QRect& clip) {
             if (code == kGap) return;
             const QRect rect = cardRect(cardPositionAt(state_, step.pile, step.index));
             drawFace(code, state_.cards.isFaceDown(code), rect.topLeft(), clip, false);
-            if (selected_.count(code) && !(step.pile == PileRef{Collection::Foundations, 0})) invert(rect, clip);
+            if (selected_.count(code) && !(step.pile == PileRef{Collection::Foundations, 0}))
+                invert(rect, clip);
             return;
         }
     }
 }
 
-void TableView::drawStockSide(PileRef pile, const QRect& clip) {
+void TablePainter::drawStockSide(PileRef pile, const QRect& clip) {
     const std::string& text = *state_.piles.pile(pile.collection, pile.slot);
     const StockCopy copy = stockCopy(state_, pile.slot);
     const int W = cards_.width(), H = cards_.height();
     const QPoint base(copy.x, copy.y);
     if (text.empty()) {
-        if (const auto mark = markOf(state_, pile)) drawImage(cards_.mark(*mark), base, clip, false, false);
+        if (const auto mark = markOf(state_, pile))
+            drawImage(cards_.mark(*mark), base, clip, false, false);
         return;
     }
     const int d = stockThickness(positions(text));
     copyBackground(QRect(base.x() - kThicknessRoom, base.y() - kThicknessRoom, W + kThicknessRoom,
-                         H + kThicknessRoom) & clip);
+                         H + kThicknessRoom) &
+                   clip);
     bool faceDown = false;
-    if (pile.slot == kStock) faceDown = state_.rules[rule::StockFaceState] != 0;
-    else if (pile.slot == kWaste) faceDown = state_.rules[rule::WasteKind] == 2;
+    if (pile.slot == kStock)
+        faceDown = state_.rules[rule::StockFaceState] != 0;
+    else if (pile.slot == kWaste)
+        faceDown = state_.rules[rule::WasteKind] == 2;
     const QPoint at = base - QPoint(d, d);
     drawFace(topCard(text), faceDown, at, clip, true);
     if (d == 0) return;
@@ -362,15 +461,17 @@ void TableView::drawStockSide(PileRef pile, const QRect& clip) {
     const QRect right(base.x() + W - d - 1, at.y(), d + 1, H + d);
     auto strip = [&](const QImage& picture, const QRect& where, QPoint from, bool horizontal) {
         if (!picture.isNull()) {
-            const QImage part = picture.copy(QRect(from, where.size()));
+            const QImage part = picture.copy(toPixels(QRect(from, where.size())));
             drawImage(part, where.topLeft(), clip, false, false);
             return;
         }
         // Without the library's border pictures, the edges are drawn plainly.
-        const QRect r = where & clip & table_.rect();
+        const QRect pixels = toPixels(where);
+        const QRect r = toPixels(where & clip) & table_.rect();
         for (int y = r.top(); y <= r.bottom(); ++y)
             for (int x = r.left(); x <= r.right(); ++x) {
-                const int offset = horizontal ? y - where.top() : x - where.left();
+                const int offset =
+                    static_cast<int>((horizontal ? y - pixels.top() : x - pixels.left()) / ratio_);
                 *pixel(table_, {x, y}) = offset % 2 == 0 ? 0xFF808080u : 0xFFE8E8E8u;
             }
     };
@@ -378,29 +479,37 @@ void TableView::drawStockSide(PileRef pile, const QRect& clip) {
     strip(cards_.border(1), right, QPoint(kThicknessRoom - d, 0), false);
 }
 
-void TableView::drawFace(int code, bool faceDown, QPoint at, const QRect& clip, bool greyCorner) {
+void TablePainter::drawFace(int code, bool faceDown, QPoint at, const QRect& clip,
+                            bool greyCorner) {
     const QImage& image = faceDown ? cards_.back() : cards_.face(imageIndex(code));
     if (!faceDown && (code < 1 || code > kCardCodes)) return;
     drawImage(image, at, clip, true, greyCorner);
 }
 
-void TableView::drawImage(const QImage& image, QPoint at, const QRect& clip, bool corners, bool greyCorner) {
+void TablePainter::drawImage(const QImage& image, QPoint at, const QRect& clip, bool corners,
+                             bool greyCorner) {
     if (image.isNull() || at.x() < kHiddenBelow || at.y() < kHiddenBelow) return;
-    const QRect whole(at, image.size());
-    const QRect r = whole & clip & table_.rect();
-    extent_ = std::max(extent_, whole.bottom() + 1);
+    extent_ = std::max(extent_, at.y() + static_cast<int>(std::ceil(image.height() / ratio_)));
+    const QPoint origin = toPixels(at);
+    const QRect whole(origin, image.size());
+    const QRect r = whole & toPixels(clip) & table_.rect();
     if (r.isEmpty()) return;
+    // The corners are cut pixel by pixel on a table of screen pixels; on finer
+    // pixels the pictures' own rounded outline shows what lies below.
+    corners = corners && ratio_ == 1;
     const Corners cut = cornersOf(whole, cards_.width() == 25);
     std::array<QRgb, 12> under{};
     if (corners)
         for (int n = 0; n < 2; ++n)
             for (int i = 0; i < cut.count; ++i)
-                if (const QPoint p = cut.corner(n)[i]; r.contains(p)) under[n * 3 + i] = pixelOf(table_, p);
+                if (const QPoint p = cut.corner(n)[i]; r.contains(p))
+                    under[n * 3 + i] = pixelOf(table_, p);
     const QImage src = image.format() == QImage::Format_ARGB32_Premultiplied
                            ? image
                            : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     for (int y = r.top(); y <= r.bottom(); ++y) {
-        const QRgb* from = reinterpret_cast<const QRgb*>(src.constScanLine(y - at.y())) + (r.left() - at.x());
+        const QRgb* from = reinterpret_cast<const QRgb*>(src.constScanLine(y - origin.y())) +
+                           (r.left() - origin.x());
         QRgb* to = reinterpret_cast<QRgb*>(table_.scanLine(y)) + r.left();
         for (int x = 0; x < r.width(); ++x) to[x] = over(from[x], to[x]);
     }
@@ -409,22 +518,27 @@ void TableView::drawImage(const QImage& image, QPoint at, const QRect& clip, boo
         for (int i = 0; i < cut.count; ++i) {
             const QPoint p = cut.corner(n)[i];
             if (!r.contains(p)) continue;
-            if (n < 2) *pixel(table_, p) = under[n * 3 + i];
-            else if (n == 3 && greyCorner) *pixel(table_, p) = kGreyCorner;
-            else *pixel(table_, p) = pixelOf(background_, p);
+            if (n < 2)
+                *pixel(table_, p) = under[n * 3 + i];
+            else if (n == 3 && greyCorner)
+                *pixel(table_, p) = kGreyCorner;
+            else
+                *pixel(table_, p) = pixelOf(background_, p);
         }
 }
 
-void TableView::restoreCornersAt(const QRect& rect, const QRect& clip) {
+void TablePainter::restoreCornersAt(const QRect& rect, const QRect& clip) {
+    if (ratio_ != 1) return;
     const QRect r = clip & table_.rect() & background_.rect();
     const Corners cut = cornersOf(rect, cards_.width() == 25);
     for (int n = 0; n < 4; ++n)
         for (int i = 0; i < cut.count; ++i)
-            if (const QPoint p = cut.corner(n)[i]; r.contains(p)) *pixel(table_, p) = pixelOf(background_, p);
+            if (const QPoint p = cut.corner(n)[i]; r.contains(p))
+                *pixel(table_, p) = pixelOf(background_, p);
 }
 
-void TableView::invert(const QRect& rect, const QRect& clip) {
-    const QRect r = rect & clip & table_.rect();
+void TablePainter::invert(const QRect& rect, const QRect& clip) {
+    const QRect r = toPixels(rect & clip) & table_.rect();
     for (int y = r.top(); y <= r.bottom(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(table_.scanLine(y));
         for (int x = r.left(); x <= r.right(); ++x) line[x] = ~line[x] | 0xFF000000u;
@@ -434,43 +548,49 @@ void TableView::invert(const QRect& rect, const QRect& clip) {
 
 // --- Single drawings --------------------------------------------------------------------
 
-void TableView::drawCard(int code, Point at, bool greyCorner) {
+void TablePainter::drawCard(int code, Point at, bool greyCorner) {
     const QRect rect = cardRect(at);
-    drawFace(code, false, rect.topLeft(), table_.rect(), greyCorner);
+    drawFace(code, false, rect.topLeft(), bounds(), greyCorner);
     changed(rect);
 }
 
-void TableView::drawBack(Point at, bool greyCorner) {
+void TablePainter::drawBack(Point at, bool greyCorner) {
     const QRect rect = cardRect(at);
-    drawImage(cards_.back(), rect.topLeft(), table_.rect(), true, greyCorner);
+    drawImage(cards_.back(), rect.topLeft(), bounds(), true, greyCorner);
     changed(rect);
 }
 
-void TableView::drawMark(PileRef pile, std::optional<std::string> suffix) {
+void TablePainter::drawMark(PileRef pile, std::optional<std::string> suffix) {
     if (!suffix) suffix = markOf(state_, pile);
     if (!isShown(pile) || !suffix) return;
     const QRect rect = cardRect(pilePosition(state_, pile));
-    drawImage(cards_.mark(*suffix), rect.topLeft(), table_.rect(), false, false);
+    drawImage(cards_.mark(*suffix), rect.topLeft(), bounds(), false, false);
     looks_[static_cast<size_t>(pileIndex(pile))] = "-";
     changed(rect);
 }
 
-void TableView::restoreCorners(const QRect& windowRect) {
+QImage TablePainter::cardPicture(int code, bool faceUp) const {
+    if (code == -1 || !faceUp) return cards_.back();
+    if (code < 1 || code > kCardCodes) return {};
+    return cards_.face(imageIndex(code));
+}
+
+void TablePainter::restoreCorners(const QRect& windowRect) {
     const QRect rect = windowRect.translated(0, scrollPosition());
-    restoreCornersAt(rect, table_.rect());
+    restoreCornersAt(rect, bounds());
     changed(rect);
 }
 
 // --- Selection --------------------------------------------------------------------------
 
-void TableView::highlightSelection() {
+void TablePainter::highlightSelection() {
     selected_.clear();
     for (int code : codesOf(state_.piles.foundations[0]))
         if (code != kGap) selected_.insert(code);
     redrawChangedPiles();
 }
 
-void TableView::clearSelection() {
+void TablePainter::clearSelection() {
     selected_.clear();
     state_.piles.foundations[0].clear();
     redrawChangedPiles();
@@ -478,13 +598,15 @@ void TableView::clearSelection() {
 
 // --- Scrolling --------------------------------------------------------------------------
 
-ScrollDecision TableView::decideScroll(int clientHeight, bool barShown) const {
+ScrollDecision TablePainter::decideScroll(int clientHeight, bool barShown) const {
     const int kind = state_.rules[rule::TableauFan];
     const bool allowed = state_.settings.isYes(setting::VertScrollBar) && (kind == 1 || kind == 8);
     const int H = cards_.height();
-    const bool moreRoom = (!barShown && clientHeight < extent_) || (barShown && table_.height() - 2 * H < extent_);
+    const bool moreRoom =
+        (!barShown && clientHeight < extent_) || (barShown && height_ - 2 * H < extent_);
     if (barShown && (clientHeight >= extent_ || !allowed)) return {ScrollDecision::Action::Hide, 0};
-    if (moreRoom && allowed) return {ScrollDecision::Action::Grow, 2 * H + (extent_ - clientHeight)};
+    if (moreRoom && allowed)
+        return {ScrollDecision::Action::Grow, 2 * H + (extent_ - clientHeight)};
     return {};
 }
 

@@ -56,19 +56,30 @@ struct ScrollDecision {
     int amount = 0;  // Grow: rows the images gained; the bar's maximum grows by amount - 30
 };
 
-class TableView {
+class TablePainter {
 public:
-    TableView(EngineState& state, const PictureSource& pictures);
+    TablePainter(EngineState& state, const PictureSource& pictures);
 
     CardImages& cardImages() { return cards_; }
 
     // --- The two off-screen images ------------------------------------------
-    // Both become the screen size plus 30 pixels each way, painted with the background.
+    // Both become the screen size plus 30 pixels each way, painted with the
+    // background; after a full draw the scroll position is back at 0, and so
+    // must the scroll bar be.
     void setScreenSize(int width, int height);
     const QImage& tableImage() const { return table_; }
+    // For the card motion, which paints the moving image into the table
+    // image; what it paints stays until the piles under it are redrawn.
+    QImage& tableImage() { return table_; }
     const QImage& backgroundImage() const { return background_; }
     // A point at window y lies at table image y + scrollPosition().
     int scrollPosition() const;
+    // The screen's device pixel ratio: the images hold that many pixels per
+    // table pixel (their own devicePixelRatio() says so), and cards are drawn
+    // from the decks at that size instead of scaling the stored pictures.
+    // Every coordinate of this interface stays in table pixels.
+    void setDevicePixelRatio(qreal ratio);
+    qreal devicePixelRatio() const { return ratio_; }
 
     // --- What a new game asks for ---------------------------------------------
     void reloadCardImages() { cards_.setCardSize(); }
@@ -80,6 +91,16 @@ public:
     // when no game is in progress); the scroll position goes back to 0.
     void drawTable();
     void drawDealtTable(bool /*animate*/) { drawTable(); }
+    // For the deal animation: the table before the cards of the reserves and
+    // the tableau arrive, with the marks of those piles drawn instead (not
+    // when the tableau lies side by side). The animation then lands the cards
+    // of dealOrder() one by one and ends with drawTable().
+    void drawTableBeforeDeal();
+    struct DealtCard {
+        PileRef pile;
+        int index;  // position in the pile, 0 at the bottom
+    };
+    std::vector<DealtCard> dealOrder() const;
     // Layout, background, table and selection highlight, from scratch;
     // nothing while the game is paused.
     void repaint(const WindowMetrics& metrics);
@@ -104,6 +125,9 @@ public:
     // the empty pile, such as the redeal mark shown for a moment on the
     // stock); the next redraw of changed piles puts back what the pile shows.
     void drawMark(PileRef pile, std::optional<std::string> suffix = std::nullopt);
+    // The picture of a card as the table draws it (the back when face down or
+    // for -1), at the images' pixels; null for a code without a face.
+    QImage cardPicture(int code, bool faceUp) const;
     // The background's pixels back into the four corners of the rectangle.
     void restoreCorners(const QRect& windowRect);
 
@@ -133,8 +157,13 @@ private:
         int index;   // card position in the pile (Card)
         QRect rect;  // table image rectangle it paints
     };
-    static constexpr int kPileCount = kStockSlots + kFoundationSlots + kTableauSlots + kReserveSlots;
+    static constexpr int kPileCount =
+        kStockSlots + kFoundationSlots + kTableauSlots + kReserveSlots;
 
+    void makeImages();
+    QRect bounds() const;
+    QRect toPixels(const QRect& tableRect) const;
+    QPoint toPixels(QPoint tablePoint) const;
     static int pileIndex(PileRef pile);
     static PileRef pileAt(int index);
     bool isShown(PileRef pile) const;
@@ -147,7 +176,8 @@ private:
     void redrawArea(const QRect& area, const std::vector<DrawStep>& steps);
     void runStep(const DrawStep& step, const QRect& clip);
     void drawStockSide(PileRef pile, const QRect& clip);
-    void drawImage(const QImage& image, QPoint at, const QRect& clip, bool corners, bool greyCorner);
+    void drawImage(const QImage& image, QPoint at, const QRect& clip, bool corners,
+                   bool greyCorner);
     void drawFace(int code, bool faceDown, QPoint at, const QRect& clip, bool greyCorner);
     void restoreCornersAt(const QRect& rect, const QRect& clip);
     void invert(const QRect& rect, const QRect& clip);
@@ -163,6 +193,8 @@ private:
     bool scrollBarShown_ = false;
     bool paused_ = false;
     int screenWidth_ = 0, screenHeight_ = 0;
+    int width_ = 0, height_ = 0;  // of the images, in table pixels
+    qreal ratio_ = 1;
     std::set<int> selected_;
     std::array<std::string, kPileCount> looks_;
     std::array<QRect, kPileCount> extents_;

@@ -1,7 +1,5 @@
 // Drawing the table: card images and backs, marks, corners, stock thickness,
 // backgrounds, redraws after changes, selection and scrolling.
-#include "table/TableView.h"
-
 #include <gtest/gtest.h>
 
 #include <QPainter>
@@ -12,6 +10,7 @@
 #include "records/Configuration.h"
 #include "records/IniFile.h"
 #include "records/SettingsFields.h"
+#include "table/TablePainter.h"
 #include "tests/support/TempFolder.h"
 
 namespace tarvelle {
@@ -34,23 +33,31 @@ public:
         asked.insert(name);
         if (missing.count(name)) return {};
         const char size = name.size() > 1 ? name[1] : 'B';
-        const int W = size == 'M' ? 59 : size == 'L' ? 25 : 71, H = size == 'M' ? 80 : size == 'L' ? 32 : 96;
+        const int W = size == 'M'   ? 59
+                      : size == 'L' ? 25
+                                    : 71,
+                  H = size == 'M'   ? 80
+                      : size == 'L' ? 32
+                                    : 96;
         if (name[0] == 'C' && name.size() == 6) {
             const int suit = std::string("HDCS").find(name[5]);
             QImage sheet(5 * W, 3 * H, QImage::Format_RGB32);
             sheet.fill(Qt::black);
             QPainter painter(&sheet);
             for (int rank = 0; rank < 13; ++rank)
-                painter.fillRect((rank % 5) * W, (rank / 5) * H, W, H, QColor::fromRgb(faceColour(13 * suit + rank)));
+                painter.fillRect((rank % 5) * W, (rank / 5) * H, W, H,
+                                 QColor::fromRgb(faceColour(13 * suit + rank)));
             return sheet;
         }
         if (name.rfind("JOKER_", 0) == 0) return plain(W, H, faceColour(52));
-        if (name.rfind("DB", 0) == 0 && size == 'B') return plain(W, H, name == "DB005" ? kBigBack : kBack);
+        if (name.rfind("DB", 0) == 0 && size == 'B')
+            return plain(W, H, name == "DB005" ? kBigBack : kBack);
         if (name[0] == 'D') return plain(W, H, kBack);
         if (name[0] == 'W') return plain(W, H, markColour(name.substr(2)));
         if (name.rfind("3D_BORDER_", 0) == 0) {
             // Blue is the transparent colour of the border strips.
-            QImage strip = name.back() == '1' ? plain(16, H + 16, kBorder) : plain(W + 16, 16, kBorder);
+            QImage strip =
+                name.back() == '1' ? plain(16, H + 16, kBorder) : plain(W + 16, 16, kBorder);
             strip.setPixel(strip.width() - 1, strip.height() - 1, qRgb(0, 0, 255));
             return strip;
         }
@@ -63,6 +70,13 @@ public:
         }
         return {};
     }
+    QImage cardFace(int, int imageIndex, QSize pixels) const override {
+        drawnSizes.insert({pixels.width(), pixels.height()});
+        return plain(pixels.width(), pixels.height(), faceColour(imageIndex));
+    }
+    QImage cardBack(int, QSize pixels) const override {
+        return plain(pixels.width(), pixels.height(), kBack);
+    }
     static QImage plain(int w, int h, QRgb colour) {
         QImage image(w, h, QImage::Format_RGB32);
         image.fill(colour);
@@ -70,13 +84,14 @@ public:
     }
 
     mutable std::set<std::string> asked;
+    mutable std::set<std::pair<int, int>> drawnSizes;
     std::set<std::string> missing;
 };
 
 struct Drawing : ::testing::Test {
     testing::TestEngine engine;
     FakePictures pictures;
-    std::unique_ptr<TableView> view;
+    std::unique_ptr<TablePainter> view;
     EngineState* s = nullptr;
     WindowMetrics metrics = metricsForWindow(1024, 768);
 
@@ -85,7 +100,7 @@ struct Drawing : ::testing::Test {
         s = engine.state.get();
         s->settings.put(setting::IrregularPiles, "N");
         s->settings.put(setting::RandomBackground, "N");
-        view = std::make_unique<TableView>(*s, pictures);
+        view = std::make_unique<TablePainter>(*s, pictures);
         view->setScreenSize(1024, 768);
         view->reloadCardImages();
     }
@@ -95,10 +110,13 @@ struct Drawing : ::testing::Test {
     }
     QRgb at(int x, int y) const { return view->tableImage().pixel(x, y); }
     QRgb backgroundAt(int x, int y) const { return view->backgroundImage().pixel(x, y); }
-    Point card(Collection c, int slot, int index) const { return cardPositionAt(*s, {c, slot}, index); }
+    Point card(Collection c, int slot, int index) const {
+        return cardPositionAt(*s, {c, slot}, index);
+    }
     // A fresh view of the same state, drawn from scratch.
-    QImage fullDraw() {
-        TableView fresh(*s, pictures);
+    QImage fullDraw(qreal ratio = 1) {
+        TablePainter fresh(*s, pictures);
+        fresh.setDevicePixelRatio(ratio);
         fresh.setScreenSize(1024, 768);
         fresh.reloadCardImages();
         fresh.repaint(metrics);
@@ -109,7 +127,8 @@ struct Drawing : ::testing::Test {
 constexpr int kKlondike = 0, kFreeCell = 1;
 
 TEST(StockThickness, GrowsEverySevenCardsUpToFifteen) {
-    const std::pair<int, int> cases[] = {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {6, 1}, {7, 2}, {14, 3}, {104, 15}, {200, 15}};
+    const std::pair<int, int> cases[] = {{0, 0}, {1, 0},  {2, 1},    {3, 1},   {6, 1},
+                                         {7, 2}, {14, 3}, {104, 15}, {200, 15}};
     for (auto [cards, thickness] : cases) EXPECT_EQ(stockThickness(cards), thickness) << cards;
 }
 
@@ -172,24 +191,50 @@ TEST_F(Drawing, EmptyPilesShowTheirMarks) {
 }
 
 TEST_F(Drawing, RedrawingWhatChangedMatchesAFullDraw) {
-    deal(kKlondike);
-    auto move = [&](PileRef from, PileRef to, char face) {
-        std::string& source = *s->piles.pile(from.collection, from.slot);
-        const int code = topCard(source);
-        source.resize(source.size() - 3);
-        appendCardToSlot(*s, to.collection, to.slot, code, face);
+    // Little cards cut one pixel per corner; irregular piles shift the cards sideways.
+    const std::pair<const char*, const char*> looks[] = {{"B", "N"}, {"L", "N"}, {"B", "Y"}};
+    for (auto [size, irregular] : looks) {
+        SCOPED_TRACE(std::string("size ") + size + ", irregular piles " + irregular);
+        s->settings.put(setting::CardSize, size);
+        s->settings.put(setting::IrregularPiles, irregular);
+        view->reloadCardImages();
+        deal(kKlondike);
+        auto move = [&](PileRef from, PileRef to, char face) {
+            std::string& source = *s->piles.pile(from.collection, from.slot);
+            const int code = topCard(source);
+            source.resize(source.size() - 3);
+            appendCardToSlot(*s, to.collection, to.slot, code, face);
+            view->redrawChangedPiles();
+            EXPECT_TRUE(view->tableImage() == fullDraw()) << pileKey(from) << " to " << pileKey(to);
+        };
+        const PileRef stock{Collection::StockGroup, kStock}, waste{Collection::StockGroup, kWaste};
+        for (int i = 0; i < 8; ++i) move(stock, waste, '1');
+        move(waste, {Collection::Foundations, 0}, '1');
+        move({Collection::Tableau, 6}, {Collection::Tableau, 0}, '1');
+        s->cards.setFaceFlag(topCard(s->piles.tableau[6]), '1');
         view->redrawChangedPiles();
-        EXPECT_TRUE(view->tableImage() == fullDraw()) << pileKey(from) << " to " << pileKey(to);
-    };
-    const PileRef stock{Collection::StockGroup, kStock}, waste{Collection::StockGroup, kWaste};
-    for (int i = 0; i < 8; ++i) move(stock, waste, '1');
-    move(waste, {Collection::Foundations, 0}, '1');
-    move({Collection::Tableau, 6}, {Collection::Tableau, 0}, '1');
-    s->cards.setFaceFlag(topCard(s->piles.tableau[6]), '1');
+        EXPECT_TRUE(view->tableImage() == fullDraw()) << "a card turned up";
+        move({Collection::Tableau, 0}, {Collection::Tableau, 3}, '1');
+        while (!s->piles.tableau[1].empty())
+            move({Collection::Tableau, 1}, {Collection::Tableau, 2}, '1');
+    }
+}
+
+TEST_F(Drawing, BeforeTheDealTheTableauShowsItsMarks) {
+    deal(kKlondike);
+    view->drawTableBeforeDeal();
+    const Point pile = pilePosition(*s, {Collection::Tableau, 3});
+    EXPECT_EQ(at(pile.x + 30, pile.y + 40), FakePictures::markColour("011"));
+    const Point stock = pilePosition(*s, {Collection::StockGroup, kStock});
+    EXPECT_EQ(at(stock.x, stock.y + 40), FakePictures::kBack);
+    // Row by row across the piles: the bottom card of every pile first.
+    const auto order = view->dealOrder();
+    ASSERT_EQ(order.size(), 28u);
+    EXPECT_EQ(order[6].pile, (PileRef{Collection::Tableau, 6}));
+    EXPECT_EQ(order[7].pile, (PileRef{Collection::Tableau, 1}));
+    EXPECT_EQ(order[7].index, 1);
     view->redrawChangedPiles();
-    EXPECT_TRUE(view->tableImage() == fullDraw()) << "a card turned up";
-    move({Collection::Tableau, 0}, {Collection::Tableau, 3}, '1');
-    while (!s->piles.tableau[1].empty()) move({Collection::Tableau, 1}, {Collection::Tableau, 2}, '1');
+    EXPECT_TRUE(view->tableImage() == fullDraw());
 }
 
 TEST_F(Drawing, ARepaintWhilePausedDoesNothing) {
@@ -282,6 +327,25 @@ TEST_F(Drawing, ScrollBarOnlyForTallVerticalFansWhenAllowed) {
     EXPECT_EQ(pilePosition(*s, {Collection::Tableau, 0}).y + 120, s->catalogue.tableauY[0]);
 }
 
+TEST_F(Drawing, FinerScreensGetCardsDrawnAtTheirPixels) {
+    view->setDevicePixelRatio(2);
+    deal(kKlondike);
+    EXPECT_EQ(view->tableImage().size(), QSize(2 * (1024 + 30), 2 * (768 + 30)));
+    EXPECT_EQ(view->tableImage().devicePixelRatio(), 2.0);
+    EXPECT_EQ(pictures.drawnSizes, (std::set<std::pair<int, int>>{{142, 192}}));
+    const Point p = card(Collection::Tableau, 0, 0);
+    const QRgb face = FakePictures::faceColour(imageIndex(topCard(s->piles.tableau[0])));
+    EXPECT_EQ(at(2 * p.x + 1, 2 * p.y + 1), face);
+    EXPECT_EQ(at(2 * p.x + 141, 2 * p.y + 191), face);
+    EXPECT_EQ(at(2 * p.x + 142, 2 * p.y + 100), backgroundAt(2 * p.x + 142, 2 * p.y + 100));
+
+    std::string& from = s->piles.tableau[6];
+    appendCode(s->piles.tableau[2], topCard(from));
+    from.resize(from.size() - 3);
+    view->redrawChangedPiles();
+    EXPECT_TRUE(view->tableImage() == fullDraw(2));
+}
+
 // --- Backgrounds --------------------------------------------------------------
 
 struct BackgroundPainting : Drawing {
@@ -324,7 +388,8 @@ TEST_F(BackgroundPainting, AMissingCustomizedPictureFallsBackToTheDefaultOnce) {
     s->settings.put(setting::BackgroundDefault, "N");
     paintBackground(*s, pictures, image, currentBackground(*s));
     ASSERT_EQ(engine.host.messages.size(), 1u);
-    EXPECT_EQ(engine.host.messages[0].text, "Customized background image not found: " + engine.folder.file("gone.bmp"));
+    EXPECT_EQ(engine.host.messages[0].text,
+              "Customized background image not found: " + engine.folder.file("gone.bmp"));
     EXPECT_EQ(image.pixel(5, 5), qRgb(0, 0x60, 0));
     EXPECT_EQ(s->settings.get(setting::BackgroundDefault), "Y");
     EXPECT_EQ(ini.readString(kPreferenceSection, "Customized_Background", "?"), "");
@@ -347,10 +412,14 @@ TEST_F(BackgroundPainting, RandomBackgroundsFitTheDisplay) {
         for (std::uint32_t seed = 0; seed < 200; ++seed) {
             s->random.setSeed(seed * 7919u);
             chooseRandomBackground(*s, pictures);
-            const int picture = static_cast<int>(s->settings.getNumber(setting::BackgroundBitmap).value_or(-1));
-            const int colour = static_cast<int>(s->settings.getNumber(setting::BackgroundFixedColour).value_or(-1));
+            const int picture =
+                static_cast<int>(s->settings.getNumber(setting::BackgroundBitmap).value_or(-1));
+            const int colour = static_cast<int>(
+                s->settings.getNumber(setting::BackgroundFixedColour).value_or(-1));
             if (bits == 8) {
-                EXPECT_TRUE((picture >= 101 && picture <= 106 && colour == 0) || (picture == 0 && colour > 0)) << seed;
+                EXPECT_TRUE((picture >= 101 && picture <= 106 && colour == 0) ||
+                            (picture == 0 && colour > 0))
+                    << seed;
             } else {
                 EXPECT_TRUE(picture >= 257 && picture <= 324 && colour == 0) << seed;
             }
