@@ -119,8 +119,7 @@ bool CardMotion::showAt(QPoint at, bool paintIntoTable, bool final) {
     last_ = QRect(at, image_.deviceIndependentSize().toSize());
     hasLast_ = true;
     if (paintIntoTable) {
-        QPainter p(&canvas_.tableImage());
-        p.drawImage(at, image_);
+        this->paintIntoTable(image_, last_);
         visible_ = false;
         canvas_.repaintNow(before.united(last_));
     } else {
@@ -128,6 +127,11 @@ bool CardMotion::showAt(QPoint at, bool paintIntoTable, bool final) {
         canvas_.repaintNow(before.united(coveredArea()));
     }
     return true;
+}
+
+void CardMotion::paintIntoTable(const QImage& picture, const QRect& windowRect) {
+    QPainter p(&canvas_.tableImage());
+    p.drawImage(windowRect.translated(canvas_.tableOrigin()), picture);
 }
 
 void CardMotion::hide() {
@@ -192,9 +196,7 @@ void CardMotion::moveCard(int code, QPoint start, QPoint end, const Glide& how) 
     }
     glideShadowOff_ = true;
     if (!showAt(final, how.paintAtEnd, true) && how.paintAtEnd) {
-        QPainter p(&canvas_.tableImage());
-        p.drawImage(final, image_);
-        p.end();
+        paintIntoTable(image_, QRect(final, image_.deviceIndependentSize().toSize()));
         visible_ = false;
         canvas_.repaintNow(last_);
     }
@@ -216,17 +218,11 @@ void CardMotion::dealCard(const DealtCard& card, QPoint source) {
     const int w = state_.cardWidth, h = state_.cardHeight;
     const QRect sourceRect(source, QSize(w, h));
     canvas_.wait(2);
-    {
-        QPainter p(&canvas_.tableImage());
-        p.drawImage(sourceRect, pictures_(card.code, card.faceUp));
-    }
+    paintIntoTable(pictures_(card.code, card.faceUp), sourceRect);
     canvas_.repaintNow(sourceRect);
     if (!card.flies) return;
     canvas_.wait(2);
-    {
-        QPainter p(&canvas_.tableImage());
-        p.drawImage(sourceRect, pictures_(-1, false));
-    }
+    paintIntoTable(pictures_(-1, false), sourceRect);
     image_ = pictures_(card.code, card.faceUp);
     source_ = sourceRect;
     shadow_ = MotionShadow::None;

@@ -28,6 +28,8 @@ public:
     virtual ~MotionCanvas() = default;
     // The picture of the table; painting the window copies it, then the moving image over it.
     virtual QImage& tableImage() = 0;
+    // Where the window's top-left corner lies in the table image (the table scrolls in it).
+    virtual QPoint tableOrigin() const { return {}; }
     // Paints the part of the window at once, without handling any input.
     virtual void repaintNow(const QRect& area) = 0;
     // A wait that handles no input.
@@ -92,6 +94,8 @@ public:
 
 private:
     bool shadowsOn() const;
+    // Paints the picture into the table image at a window point.
+    void paintIntoTable(const QImage& picture, const QRect& windowRect);
     int speedDelay() const;
 
     EngineState& state_;

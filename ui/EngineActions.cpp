@@ -8,6 +8,7 @@
 #include "engine/EndOfGame.h"
 #include "engine/HitTest.h"
 #include "engine/Legality.h"
+#include "engine/SpecialFamilies.h"
 #include "engine/Stock.h"
 #include "engine/Table.h"
 #include "records/Undo.h"
@@ -81,6 +82,11 @@ void EngineActions::turnFaceUp(int card) {
 void EngineActions::stockClick(bool) { stockPress(state_); }
 
 bool EngineActions::moveToSecondWaste(int card) { return executeAction(state_, card, "Waste"); }
+
+PressRule EngineActions::specialPressRule(const Hit& hit) {
+    if (!hit.pile) return PressRule::Generic;
+    return tarvelle::specialPressRule(state_, hit.card, pileKey(*hit.pile), false);
+}
 
 void EngineActions::autoFill() { tarvelle::autoFill(state_); }
 

@@ -19,7 +19,7 @@ public:
     void turnFaceUp(int card) override;
     void stockClick(bool emptyStockMarked) override;
     bool moveToSecondWaste(int card) override;
-    bool specialPress(const Hit&) override { return false; }
+    PressRule specialPressRule(const Hit& hit) override;
     void autoFill() override;
     bool autoplayPass() override;
     bool release(const Release& r) override;

@@ -8,6 +8,7 @@
 #include "engine/CardPositions.h"
 #include "engine/EngineState.h"
 #include "engine/Piles.h"
+#include "engine/SpecialFamilies.h"
 
 namespace tarvelle {
 
@@ -56,8 +57,8 @@ public:
     virtual void stockClick(bool emptyStockMarked) = 0;
     // Kinds that play tableau cards onto the discard pile (move key "Waste").
     virtual bool moveToSecondWaste(int card) = 0;
-    // The press rules of the selection games and the special kinds: true when they took the press.
-    virtual bool specialPress(const Hit& hit) = 0;
+    // What a left press on a tableau card comes to by the press rules of the special kinds.
+    virtual PressRule specialPressRule(const Hit& hit) = 0;
 
     virtual void autoFill() = 0;
     // One pass of autoplay to the foundations; true when it moved a card.

@@ -18,18 +18,17 @@
 
 #include "engine/CardPositions.h"
 #include "engine/Dealing.h"
+#include "engine/EndOfGame.h"
 #include "engine/Sounds.h"
 #include "engine/Table.h"
 #include "records/IniFile.h"
 #include "records/Numbers.h"
 #include "records/SettingsFields.h"
-#include "ui/ClockText.h"
 #include "ui/DemoBar.h"
 #include "ui/GameActions.h"
 #include "ui/Glyphs.h"
 #include "ui/PointerInput.h"
 #include "ui/Pointers.h"
-#include "ui/StandInTable.h"
 #include "ui/TableWidget.h"
 #include "ui/TopBand.h"
 #include "table/LibraryPictures.h"
@@ -75,11 +74,18 @@ QFrame* makeLine(QWidget* parent, const char* name, const QColor& colour) {
     return line;
 }
 
-char timeSeparator() {
+QChar timeSeparator() {
     const QString format = QLocale::system().timeFormat(QLocale::ShortFormat);
     for (QChar c : format)
-        if (!c.isLetter() && !c.isSpace()) return c.toLatin1() ? c.toLatin1() : ':';
-    return ':';
+        if (!c.isLetter() && !c.isSpace()) return c;
+    return QLatin1Char(':');
+}
+
+// The clock's "h:nn:ss" with the locale's time separator.
+QString clockLabel(const std::string& text) {
+    QString label = QString::fromStdString(text);
+    label.replace(QLatin1Char(':'), timeSeparator());
+    return label;
 }
 
 // Swallows a key or a press anywhere in the program and ends the pause with it.
@@ -109,17 +115,29 @@ private:
 
 }  // namespace
 
-TfrmMain::TfrmMain(EngineState& state, QtHost& host, GameActions& actions, QWidget* parent)
-    : QMainWindow(parent), state_(state), host_(host), actions_(actions), shapes_(std::make_unique<PointerShapes>()) {
+TfrmMain::TfrmMain(EngineState& state, QtHost& host, GameActions& actions, const ResourceLibrary& library,
+                   QWidget* parent)
+    : QMainWindow(parent),
+      state_(state),
+      host_(host),
+      actions_(actions),
+      library_(library),
+      shapes_(std::make_unique<PointerShapes>([&library](std::string_view name) { return library.cursor(name); })),
+      pictureSource_(std::make_unique<LibraryPictures>(library)),
+      painter_(std::make_unique<TablePainter>(state, *pictureSource_)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tarvelle"));
+    const ScreenInfo screen = host_.screen();
+    painter_->setDevicePixelRatio(devicePixelRatioF());
+    painter_->setScreenSize(screen.width, screen.height);
     menu_.build(menuBar(), this);
     buildClientArea();
+    useLibraryGlyphs();
     connectCommands();
     host_.setHostWindow(this);
     host_.setWindow(this);
     // The clock label starts at zero time.
-    lblTempo_->setText(QString::fromStdString(clockText(0, timeSeparator())));
+    lblTempo_->setText(clockLabel(clockText(0)));
     menu_.nameProduct(QStringLiteral("Tarvelle"));
     menu_.mnuSnapshotPosition->setEnabled(false);
     menu_.mnuUndoToSnapshot->setEnabled(false);
@@ -145,7 +163,7 @@ TfrmMain::TfrmMain(EngineState& state, QtHost& host, GameActions& actions, QWidg
 
 TfrmMain::~TfrmMain() {
     host_.setHostWindow(nullptr);
-    table_->setTablePainter(nullptr);
+    painter_->onChanged = nullptr;
     if (pauseFilter_) qApp->removeEventFilter(pauseFilter_.get());
 }
 
@@ -166,7 +184,8 @@ void TfrmMain::buildClientArea() {
     pnlLineUpDemo_->hide();
     pnlDemo_->goTo = [this](int from, int to) { demoGoTo(from, to); };
     pnlDemo_->close = [this] { mnuDemoClick(); };
-    table_ = new TableWidget(state_, client_);
+    table_ = new TableWidget(state_, *painter_, client_);
+    connect(table_, &TableWidget::pixelRatioChanged, this, &TfrmMain::followPixelRatio);
     scrBarMain_ = new QScrollBar(Qt::Vertical, client_);
     scrBarMain_->setObjectName(QStringLiteral("scrBarMain"));
     scrBarMain_->setPageStep(50);
@@ -174,13 +193,9 @@ void TfrmMain::buildClientArea() {
     scrBarMain_->setRange(0, 100);
     scrBarMain_->hide();
     connect(scrBarMain_, &QScrollBar::valueChanged, this, [this](int v) {
-        if (painter_) {
-            setScrollPosition(state_, v);
-            table_->update();
-            return;
-        }
-        state_.catalogue.setScrollOffset(v);
-        table_->redrawTable();
+        // The table image holds the whole table: scrolling shows another part of it.
+        setScrollPosition(state_, v);
+        table_->update();
     });
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
@@ -205,12 +220,6 @@ void TfrmMain::buildClientArea() {
         if (!state_.flags[Flag::FirstActivationPending] && !paused() && state_.flags[Flag::InProgress] && !dealing_)
             repaintWholeTable();
     });
-}
-
-void TfrmMain::setPointerShapes(std::unique_ptr<PointerShapes> shapes) {
-    shapes_ = std::move(shapes);
-    const auto id = state_.settings.getNumber(setting::Cursor);
-    table_->setCursor(shapes_->shape(id ? static_cast<int>(*id) : 10));
 }
 
 void TfrmMain::connectCommands() {
@@ -446,17 +455,17 @@ void TfrmMain::layOutTopBand() {
 
 void TfrmMain::clockTick() {
     if (state_.flags[Flag::ClockRunning]) {
-        const std::string text = clockText(elapsedTicks(state_.clock.start, host_.tickCount()), timeSeparator());
-        state_.clock.elapsedText = text;
-        lblTempo_->setText(QString::fromStdString(text));
-        if (state_.rules[rule::GameKind] == 38 && clockSeconds(text) > 10) actions_.timedStep();
+        // The tick count knows no midnight: a game that runs past it keeps counting.
+        updateClock(state_);
+        lblTempo_->setText(clockLabel(state_.clock.elapsedText));
+        if (state_.rules[rule::GameKind] == 38 && elapsedSeconds(state_.clock.elapsedText) > 10) actions_.timedStep();
     }
     pointer_->clockTick();
 }
 
 void TfrmMain::refreshTimeLabel() {
     if (!state_.flags[Flag::ClockRunning] && !state_.flags[Flag::InProgress])
-        lblTempo_->setText(QString::fromStdString(state_.clock.elapsedText));
+        lblTempo_->setText(clockLabel(state_.clock.elapsedText));
     clockTick();
     lblTempo_->repaint();
 }
@@ -469,10 +478,11 @@ WindowMetrics TfrmMain::metrics() const {
     return metricsForTable(table_->width() + bar, table_->height(), 5, bar, screen.width, screen.height);
 }
 
-void TfrmMain::layOutTable() {
-    if (painter_) tarvelle::layOutTable(state_, metrics());
-    else layOutStandIn(state_, table_->width());
+void TfrmMain::scrollBarToTop() {
+    if (scrBarMain_->value() != 0) scrBarMain_->setValue(0);
 }
+
+void TfrmMain::layOutTable() { tarvelle::layOutTable(state_, metrics()); }
 
 void TfrmMain::redrawChanged(DrawEffect effect) {
     // The dragged cards land on their new place before the piles are drawn anew.
@@ -491,52 +501,47 @@ void TfrmMain::redrawChanged(DrawEffect effect) {
 }
 
 void TfrmMain::repaintWholeTable() {
-    if (painter_) {
-        painter_->repaint(metrics());
-        table_->update();
-    } else {
-        layOutTable();
-        table_->redrawTable();
-    }
+    painter_->repaint(metrics());
+    scrollBarToTop();
 }
 
-void TfrmMain::chooseRandomLooks() {
-    if (painter_) painter_->chooseRandomLooks();
-}
+void TfrmMain::chooseRandomLooks() { painter_->chooseRandomLooks(); }
 
-void TfrmMain::reloadCardImages() {
-    if (painter_) {
-        painter_->reloadCardImages();
-        return;
-    }
-    const std::string size = state_.settings.get(setting::CardSize);
-    const Point wh = cardSizeOf(size.empty() ? 'B' : size[0]);
-    state_.cardWidth = wh.x;
-    state_.cardHeight = wh.y;
-}
+void TfrmMain::reloadCardImages() { painter_->reloadCardImages(); }
 
 void TfrmMain::clearTableImage() { table_->clearTable(); }
 
 void TfrmMain::drawDealtTable(bool animate) {
     if (animate && isVisible()) dealAnimation();
-    if (painter_) painter_->drawDealtTable(false);
-    else table_->redrawTable();
+    painter_->drawDealtTable(false);
+    scrollBarToTop();
     scrollBarHandling();
     // The dealt table shows at once: autoplay after the deal waits before it plays.
     if (isVisible()) table_->repaintNow(table_->rect());
 }
 
+void TfrmMain::followPixelRatio() {
+    const qreal ratio = table_->devicePixelRatioF();
+    if (ratio == painter_->devicePixelRatio()) return;
+    // The images take the new screen's pixels and the cards are drawn from the decks at that size.
+    const ScreenInfo screen = host_.screen();
+    painter_->setDevicePixelRatio(ratio);
+    painter_->setScreenSize(screen.width, screen.height);
+    painter_->reloadCardImages();
+    if (state_.flags[Flag::InProgress] && !paused()) {
+        repaintWholeTable();
+        scrollBarHandling();
+    }
+    table_->update();
+}
+
 void TfrmMain::dealAnimation() {
     dealing_ = true;
     // The table without its tableau and reserves: what lies there before the deal.
-    Piles dealt = state_.piles;
-    for (auto& p : state_.piles.tableau) p.clear();
-    for (auto& p : state_.piles.reserves) p.clear();
-    if (painter_) painter_->drawTable();
-    else table_->redrawTable();
+    painter_->drawTableBeforeDeal();
     table_->repaintNow(table_->rect());
-    state_.piles = dealt;
 
+    const Piles& dealt = state_.piles;
     const auto exists = [&](PileRef p) { return !tarvelle::isHidden(pilePosition(state_, p)); };
     const PileRef stock{Collection::StockGroup, kStock}, waste{Collection::StockGroup, kWaste};
     std::optional<PileRef> source;
@@ -554,31 +559,19 @@ void TfrmMain::dealAnimation() {
     const QPoint from(at.x, at.y);
     {
         QPainter p(&table_->tableImage());
-        p.drawImage(from, table_->cardPicture(-1, false));
+        p.drawImage(from + table_->tableOrigin(), table_->cardPicture(-1, false));
     }
     table_->repaintNow(table_->rect());
     host_.wait(100);
     playSound(state_, "Shuffle", setting::SoundsShuffle, SoundMode::Loop);
 
     CardMotion& motion = table_->motion();
-    auto fly = [&](PileRef pile, int index) {
-        const std::string& text = *state_.piles.pile(pile.collection, pile.slot);
-        const int code = codeAt(text, index);
-        if (code == kGap) return;
-        const Point dest = cardPositionAt(state_, pile, index);
-        CardMotion::DealtCard card{code, !state_.cards.isFaceDown(code), QPoint(dest.x, dest.y), pile != *source};
-        motion.dealCard(card, from);
-    };
-    for (int k = 0; k < state_.rules.reserves(); ++k)
-        for (int i = 0; i < positions(state_.piles.reserves[static_cast<size_t>(k)]); ++i) fly({Collection::Reserves, k}, i);
-    const int piles = state_.rules.tableauPiles();
-    if (state_.rules[rule::TableauPileByPile] != 0) {
-        for (int k = 0; k < piles; ++k)
-            for (int i = 0; i < positions(state_.piles.tableau[static_cast<size_t>(k)]); ++i) fly({Collection::Tableau, k}, i);
-    } else {
-        for (int i = 0; i < longestTableauPile(state_); ++i)
-            for (int k = 0; k < piles; ++k)
-                if (i < positions(state_.piles.tableau[static_cast<size_t>(k)])) fly({Collection::Tableau, k}, i);
+    for (const TablePainter::DealtCard& dealtCard : painter_->dealOrder()) {
+        const std::string& text = *state_.piles.pile(dealtCard.pile.collection, dealtCard.pile.slot);
+        const int code = codeAt(text, dealtCard.index);
+        if (code == kGap) continue;
+        const Point dest = cardPositionAt(state_, dealtCard.pile, dealtCard.index);
+        motion.dealCard({code, !state_.cards.isFaceDown(code), QPoint(dest.x, dest.y), dealtCard.pile != *source}, from);
     }
     stopSound(state_);
     motion.hide();
@@ -587,66 +580,28 @@ void TfrmMain::dealAnimation() {
     dealing_ = false;
 }
 
-int TfrmMain::lowestRow() const {
-    int lowest = 0;
-    auto consider = [&](PileRef pile) {
-        const std::string& text = *state_.piles.pile(pile.collection, pile.slot);
-        const int n = positions(text);
-        const Point p = n > 0 ? cardPositionAt(state_, pile, n - 1) : pilePosition(state_, pile);
-        if (!tarvelle::isHidden(p)) lowest = std::max(lowest, p.y + state_.catalogue.scrollOffset() + state_.cardHeight);
-    };
-    for (int k = 0; k < state_.rules.tableauPiles(); ++k) consider({Collection::Tableau, k});
-    for (int k = 0; k < state_.rules.reserves(); ++k) consider({Collection::Reserves, k});
-    for (int k = 0; k < state_.rules.foundations(); ++k) consider({Collection::Foundations, k});
-    return lowest;
-}
-
 void TfrmMain::scrollBarHandling() {
-    if (painter_) {
-        const int fan = state_.rules[rule::TableauFan];
-        const bool usable = state_.settings.get(setting::VertScrollBar) == "Y" && (fan == 1 || fan == 8);
-        const bool shown = scrBarMain_->isVisibleTo(client_);
-        const ScrollDecision decision = painter_->decideScroll(table_->height(), shown);
-        if (decision.action == ScrollDecision::Action::Hide || (shown && !usable)) {
-            scrBarMain_->setValue(0);
-            scrBarMain_->setMaximum(100);
-            scrBarMain_->hide();
-            painter_->setScrollBarShown(false);
-            const ScreenInfo screen = host_.screen();
-            painter_->setScreenSize(screen.width, screen.height);
-            layOutTopBand();
-            painter_->repaint(metrics());
-        } else if (decision.action == ScrollDecision::Action::Grow && usable) {
-            painter_->growImages(decision.amount);
-            scrBarMain_->setMaximum(scrBarMain_->maximum() + decision.amount - 30);
-            scrBarMain_->show();
-            painter_->setScrollBarShown(true);
-            layOutTopBand();
-            painter_->repaint(metrics());
-        }
-        table_->update();
-        return;
-    }
     const int fan = state_.rules[rule::TableauFan];
     const bool usable = state_.settings.get(setting::VertScrollBar) == "Y" && (fan == 1 || fan == 8);
-    const int lowest = lowestRow() + 10;
-    const int client = table_->height();
     const bool shown = scrBarMain_->isVisibleTo(client_);
-    const int imageHeight = table_->tableImage().isNull() ? 0 : table_->tableImage().deviceIndependentSize().toSize().height();
-    const bool overflow = (!shown && client < lowest) || (shown && imageHeight - 2 * state_.cardHeight < lowest);
-    const int excess = lowest - client + 2 * state_.cardHeight;
-    if (shown && (!usable || client >= lowest)) {
+    const ScrollDecision decision = painter_->decideScroll(table_->height(), shown);
+    if (decision.action == ScrollDecision::Action::Hide || (shown && !usable)) {
         scrBarMain_->setValue(0);
         scrBarMain_->setMaximum(100);
-        state_.catalogue.setScrollOffset(0);
         scrBarMain_->hide();
+        painter_->setScrollBarShown(false);
+        const ScreenInfo screen = host_.screen();
+        painter_->setScreenSize(screen.width, screen.height);
         layOutTopBand();
-    } else if (overflow && usable) {
-        table_->sizeImages(QSize(table_->width(), imageHeight + excess));
-        scrBarMain_->setMaximum(std::max(0, lowest - client + 30));
+        painter_->repaint(metrics());
+    } else if (decision.action == ScrollDecision::Action::Grow && usable) {
+        painter_->growImages(decision.amount);
+        scrBarMain_->setValue(0);
+        scrBarMain_->setMaximum(scrBarMain_->maximum() + decision.amount - 30);
         scrBarMain_->show();
+        painter_->setScrollBarShown(true);
         layOutTopBand();
-        table_->redrawTable();
+        painter_->repaint(metrics());
     }
 }
 
@@ -772,32 +727,33 @@ void TfrmMain::pauseOn() {
     state_.clock.pauseStart = host_.tickCount();
     pauseFilter_ = std::make_unique<PauseFilter>(menu_.mnuPause);
     qApp->installEventFilter(pauseFilter_.get());
-    if (painter_) painter_->setPaused(true);
+    painter_->setPaused(true);
 
-    QImage& back = table_->backgroundImage();
+    // The pause screen covers the table; resuming draws the table anew over it.
+    const qreal ratio = table_->tableImage().devicePixelRatio();
+    QImage back(table_->size() * ratio, QImage::Format_RGB32);
+    back.setDevicePixelRatio(ratio);
     {
         QPainter p(&back);
-        const QRect all(QPoint(0, 0), back.deviceIndependentSize().toSize());
         if (host_.screen().bitsPerPixel > 8) {
             QLinearGradient shade(0, 0, 0, table_->height());
             shade.setColorAt(0, QColor(0, 128, 0));
             shade.setColorAt(1, Qt::black);
-            p.fillRect(all, shade);
+            p.fillRect(table_->rect(), shade);
         } else {
-            p.fillRect(all, QColor(0, 128, 0));
+            p.fillRect(table_->rect(), QColor(0, 128, 0));
         }
     }
     {
         QPainter p(&table_->tableImage());
-        p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(0, 0, back);
+        p.drawImage(table_->tableOrigin(), back);
     }
     table_->motion().hide();
     table_->repaintNow(table_->rect());
-    runPauseAnimation();
+    runPauseAnimation(back);
 }
 
-void TfrmMain::runPauseAnimation() {
+void TfrmMain::runPauseAnimation(const QImage& background) {
     auto transparent = [](QImage image) {
         QImage out = image.convertToFormat(QImage::Format_ARGB32);
         for (int y = 0; y < out.height(); ++y) {
@@ -808,7 +764,7 @@ void TfrmMain::runPauseAnimation() {
         return out;
     };
     auto picture = [this](const char* name, int which) {
-        const QImage stored = library_ ? library_->bitmap(name) : QImage();
+        const QImage stored = library_.bitmap(name);
         return stored.isNull() ? pausePicture(which) : stored;
     };
     const QImage first = transparent(picture("BMP_PAUSE_1", 1));
@@ -819,12 +775,12 @@ void TfrmMain::runPauseAnimation() {
     const int y1 = std::max(100, (height - first.height() - second.height() - 45) / 2);
     const int y2 = y1 + first.height() + 15;
     const int r = std::abs(x1 - x2) + 2;
-    const QImage background = table_->backgroundImage().copy();
     int x = x1, direction = 3;
     const QRect band(0, y1, width, y2 + second.height() - y1);
     while (paused()) {
         {
             QPainter p(&table_->tableImage());
+            p.translate(table_->tableOrigin());
             p.drawImage(band.topLeft(), background, QRectF(QPointF(band.topLeft()) * background.devicePixelRatio(),
                                                            QSizeF(band.size()) * background.devicePixelRatio()));
             p.drawImage(x, y1, first);
@@ -846,7 +802,7 @@ void TfrmMain::runPauseAnimation() {
 void TfrmMain::pauseOff() {
     if (!pauseFilter_) return;
     host_.setWaitCursor(true);
-    if (painter_) painter_->setPaused(false);
+    painter_->setPaused(false);
     repaintWholeTable();
     state_.clock.start = host_.tickCount() - (state_.clock.pauseStart - state_.clock.start);
     if (state_.flags[Flag::InProgress]) state_.flags.set(Flag::ClockRunning);
@@ -1048,7 +1004,9 @@ void TfrmMain::drawEmptyStockMarker(PileRef pile, int milliseconds) {
     const Point p = pilePosition(state_, pile);
     if (tarvelle::isHidden(p)) return;
     {
+        // A ring on the pressed pile until the release redeals.
         QPainter painter(&table_->tableImage());
+        painter.translate(table_->tableOrigin());
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(QColor(230, 230, 120), 3));
         const QRectF ring(p.x + state_.cardWidth * 0.25, p.y + state_.cardHeight * 0.3, state_.cardWidth * 0.5,
@@ -1058,30 +1016,22 @@ void TfrmMain::drawEmptyStockMarker(PileRef pile, int milliseconds) {
     table_->repaintNow(QRect(p.x, p.y, state_.cardWidth, state_.cardHeight));
     if (milliseconds > 0) {
         host_.wait(milliseconds);
-        table_->redrawTable();
+        painter_->redrawPile(pile);
     }
 }
 
 void TfrmMain::hidePileSizeTip() { pointer_->hidePilesTip(); }
 
-void TfrmMain::setResourceLibrary(const ResourceLibrary* library) {
-    library_ = library;
-    if (!library_) return;
-    // The table's own drawing, on the pictures of the library.
-    pictureSource_ = std::make_unique<LibraryPictures>(*library_);
-    painter_ = std::make_unique<TablePainter>(state_, *pictureSource_);
-    const ScreenInfo screen = host_.screen();
-    painter_->setScreenSize(screen.width, screen.height);
-    table_->setTablePainter(painter_.get());
-    for (ToolButton b : {ToolButton::Undo, ToolButton::Redo, ToolButton::AutoPlay}) {
-        static const char* const kNames[][2] = {{"TB_UNDO", "TB_UNDO_DIS"}, {"TB_REDO", "TB_REDO_DIS"}, {"TB_AUTOPLAY", "TB_AUTOPLAY_DIS"}};
-        const auto* names = kNames[b == ToolButton::Undo ? 0 : b == ToolButton::Redo ? 1 : 2];
-        const QImage on = library_->bitmap(names[0]), off = library_->bitmap(names[1]);
+void TfrmMain::useLibraryGlyphs() {
+    static const char* const kNames[][2] = {{"TB_UNDO", "TB_UNDO_DIS"}, {"TB_REDO", "TB_REDO_DIS"}, {"TB_AUTOPLAY", "TB_AUTOPLAY_DIS"}};
+    const ToolButton buttons[] = {ToolButton::Undo, ToolButton::Redo, ToolButton::AutoPlay};
+    for (int i = 0; i < 3; ++i) {
+        const QImage on = library_.bitmap(kNames[i][0]), off = library_.bitmap(kNames[i][1]);
         if (on.isNull() || off.isNull()) continue;
         QIcon icon;
         icon.addPixmap(QPixmap::fromImage(on), QIcon::Normal);
         icon.addPixmap(QPixmap::fromImage(off), QIcon::Disabled);
-        pnlTB1_->button(b)->setIcon(icon);
+        pnlTB1_->button(buttons[i])->setIcon(icon);
     }
 }
 

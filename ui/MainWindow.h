@@ -32,12 +32,14 @@ struct WindowMetrics;
 class TfrmMain : public QMainWindow, public HostWindow {
     Q_OBJECT
 public:
-    TfrmMain(EngineState& state, QtHost& host, GameActions& actions, QWidget* parent = nullptr);
+    // The window draws the table from the pictures, pointer shapes and glyphs
+    // of the resource library, which outlives it.
+    TfrmMain(EngineState& state, QtHost& host, GameActions& actions, const ResourceLibrary& library,
+             QWidget* parent = nullptr);
     ~TfrmMain() override;
 
     // The start-up applies the toolbar, time and score preferences without storing them.
     void applyPreferences(const WindowPreferences& preferences);
-    void setPointerShapes(std::unique_ptr<PointerShapes> shapes);
 
     // --- Operations that other parts of the program call -------------------
     void enableGameCommands(bool on);
@@ -77,6 +79,7 @@ public:
     bool autoplayOn() const;
     MainMenu& menu() { return menu_; }
     TableWidget* table() const { return table_; }
+    TablePainter& painter() const { return *painter_; }
     PointerInput* pointerInput() const { return pointer_.get(); }
     ToolBarPanel* largeToolBar() const { return pnlTB_; }
     ToolBarPanel* smallToolBar() const { return pnlTB1_; }
@@ -108,9 +111,6 @@ public:
     void hidePileSizeTip() override;
     void closeMainWindow() override { close(); }
 
-    // Pictures of the resource library (pause screen, toolbar glyphs); nullptr for the drawn ones.
-    void setResourceLibrary(const ResourceLibrary* library);
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -128,10 +128,13 @@ private:
     void writeWindowState();
     void pauseOn();
     void pauseOff();
-    void runPauseAnimation();
+    void runPauseAnimation(const QImage& background);
     void dealAnimation();
-    int lowestRow() const;
     WindowMetrics metrics() const;
+    // A full draw puts the table back at its top: so goes the scroll bar.
+    void scrollBarToTop();
+    void followPixelRatio();
+    void useLibraryGlyphs();
     void setPreference(std::string_view key, std::string_view value);
     void onToolButton(ToolButton button);
 
@@ -139,8 +142,8 @@ private:
     QtHost& host_;
     GameActions& actions_;
     MainMenu menu_;
+    const ResourceLibrary& library_;
     std::unique_ptr<PointerShapes> shapes_;
-    const ResourceLibrary* library_ = nullptr;
     std::unique_ptr<PictureSource> pictureSource_;
     std::unique_ptr<TablePainter> painter_;
 

@@ -79,11 +79,19 @@ void PointerInput::press(QPoint at, Qt::MouseButton button, Qt::KeyboardModifier
         rightClickMove(hit, true, true);
         return;
     }
-    if (actions_.specialPress(hit)) return;
     if (!hit.pile) return;
     bool drag = false;
-    if (hit.pile->collection == Collection::Tableau) pressOnTableau(hit, drag);
-    else pressOnPile(hit, drag);
+    if (hit.pile->collection == Collection::Tableau) {
+        switch (actions_.specialPressRule(hit)) {
+            case PressRule::Generic: pressOnTableau(hit, drag); break;
+            case PressRule::Nothing: return;
+            case PressRule::Refused: state_.host.beep(); return;
+            // The card is lifted as for a drag and goes on to the second waste pile.
+            case PressRule::Taken: drag = true; break;
+        }
+    } else {
+        pressOnPile(hit, drag);
+    }
     if (drag) {
         const bool wholeReserve = hit.pile->collection == Collection::Reserves && state_.rules[rule::ReservePickUp] == -11;
         startDrag(hit, wholeReserve);
@@ -125,6 +133,8 @@ void PointerInput::pressOnPile(const Hit& hit, bool& drag) {
                 }
                 actions_.stockClick(false);
                 table_.redrawTable();
+                // The last card turned from the stock can end the game.
+                if (actions_.isWon()) actions_.gameWon();
             } else if (pile.slot == kWaste) {
                 if (hit.card != 0 && state_.rules[rule::WasteKind] != 2) {
                     drag = true;
@@ -183,12 +193,15 @@ void PointerInput::startDrag(const Hit& hit, bool wholePile) {
 
     const int kind = state_.rules[rule::GameKind];
     if (kind == 2 || kind == 12 || kind == 15) {
-        // These games play a tableau card straight onto the discard pile.
+        // These games play a tableau card straight onto the discard pile: it glides there and moves at once.
         state_.counters.draggedCard = 0;
+        const Point discard = cardPosition(state_, {Collection::StockGroup, kSecondWaste}, 0, true);
+        if (state_.settings.get(setting::CardsAnimate) != "N" && !isHidden(discard))
+            motion.moveCard(card, motion.lastRect().topLeft(), QPoint(discard.x, discard.y),
+                            CardMotion::Glide{false, false, false, false});
+        const bool moved = actions_.moveToSecondWaste(card);
         motion.hide();
         table_.setLifted(0);
-        const bool moved = actions_.moveToSecondWaste(card);
-        table_.redrawTable();
         if (moved && actions_.isWon()) actions_.gameWon();
     }
 }
@@ -257,8 +270,9 @@ void PointerInput::release(QPoint, Qt::MouseButton) {
         motion.hide();
         table_.setLifted(0);
         movedSincePress_ = false;
-        if (dropped && actions_.isWon()) actions_.gameWon();
     }
+    // The drop, a redeal, filling or autoplay may each have won the game.
+    if (actions_.isWon()) actions_.gameWon();
     endPeek();
     table_.redrawTable();
     if (window_.setPointerShape) window_.setPointerShape(pointerShape());

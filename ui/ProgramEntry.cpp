@@ -9,10 +9,8 @@
 #include "engine/Sounds.h"
 #include "records/IniFile.h"
 #include "records/SettingsFields.h"
-#include "records/Files.h"
 #include "table/ResourceLibrary.h"
 #include "ui/MainWindow.h"
-#include "ui/Pointers.h"
 #include "ui/Splash.h"
 
 namespace tarvelle {
@@ -85,23 +83,17 @@ bool Program::start(bool showSplash) {
         splash->repaint();
         QCoreApplication::processEvents();
     }
+    // Without its pictures, pointer shapes and sounds the program cannot run.
     const std::string libraryPath = state_->programFolder + "TAR.RGF";
-    const bool libraryThere = files::exists(libraryPath);
-    if (libraryThere) library_->load(QString::fromStdString(libraryPath));
+    const bool loaded = library_->load(QString::fromStdString(libraryPath));
     splashSound(*state_);
-
-    if (libraryThere && !library_->isLoaded()) {
+    if (!loaded) {
         host_.setWaitCursor(false);
         if (splash) splash->hide();
         showError(host_, resourceLibraryMessage(libraryPath));
         return false;
     }
-    window_ = std::make_unique<TfrmMain>(*state_, host_, *actions_);
-    if (library_->isLoaded()) {
-        window_->setResourceLibrary(library_.get());
-        const ResourceLibrary* library = library_.get();
-        window_->setPointerShapes(std::make_unique<PointerShapes>([library](std::string_view name) { return library->cursor(name); }));
-    }
+    window_ = std::make_unique<TfrmMain>(*state_, host_, *actions_, *library_);
     const std::optional<WindowPreferences> preferences = initialiseEngine(*state_);
     if (!preferences) {
         host_.setWaitCursor(false);

@@ -23,9 +23,7 @@ class ResourceLibrary;
 // Everything that lives for the run, in the order of its creation.
 class Program {
 public:
-    // A library file that is there but does not load ends the program after
-    // its message; without a file the window draws its own pictures and plays
-    // no sound.
+    // A library file that is missing or does not load ends the program after its message.
     Program(const std::string& programFolder, const std::string& dataFolder);
     ~Program();
 

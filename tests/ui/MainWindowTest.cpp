@@ -78,11 +78,10 @@ private slots:
         actions = std::make_unique<CountingActions>(*state);
         sounds = std::make_unique<SoundPlayer>(nullptr);
         host->setSoundPlayer(sounds.get());
-        window = std::make_unique<TfrmMain>(*state, *host, *actions);
         // The program's own pictures and table drawing.
         library = std::make_unique<ResourceLibrary>();
         QVERIFY(library->load(QStringLiteral(TARVELLE_PROGRAM_DIR "/TAR.RGF")));
-        window->setResourceLibrary(library.get());
+        window = std::make_unique<TfrmMain>(*state, *host, *actions, *library);
         const auto preferences = initialiseEngine(*state);
         QVERIFY(preferences);
         window->applyPreferences(*preferences);
