@@ -1,5 +1,6 @@
 // Prints a winning line of play for a deal, found by the search the window's
-// tests use: find-winning-line GAME NUMBER [POSITIONS].
+// tests use: find-winning-line GAME NUMBER [POSITIONS] (the positions
+// expanded in all, or in each stretch between two deals).
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -21,9 +22,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "the game does not deal\n");
         return 2;
     }
-    const int budget = argc > 3 ? std::atoi(argv[3]) : 100000;
+    testing::SearchPlan plan = testing::planFor(*engine.state);
+    if (argc > 3) plan.positions = std::atoi(argv[3]);
     const auto began = std::chrono::steady_clock::now();
-    const auto line = testing::findWinningLine(*engine.state, budget);
+    const auto line = testing::findWinningLine(*engine.state, plan);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
     if (!line) {
         std::fprintf(stderr, "no win found (%.1f s)\n", seconds);

@@ -148,7 +148,9 @@ class PlayThroughTest : public QObject {
     void playToWin(int id, long long number, int positions) {
         const QString game = QString::fromStdString(state->catalogue.GameName(id)) + " " + QString::number(number);
         deal(id, number);
-        const auto line = testing::findWinningLine(*engine->state, positions);
+        testing::SearchPlan plan = testing::planFor(*engine->state);
+        plan.positions = positions;
+        const auto line = testing::findWinningLine(*engine->state, plan);
         QVERIFY2(line, qPrintable(game + ": the search found no win"));
         for (const PlayerAction& action : *line) {
             play(action, game);
@@ -228,6 +230,7 @@ private slots:
     void klondikeToAWin() { playToWin(0, 1, 20000); }
     void freeCellToAWin() { playToWin(1, 3, 20000); }
     void golfToAWin() { playToWin(7, 19, 100000); }
+    void spiderToAWin() { playToWin(3, 1, 20000); }
 };
 
 int main(int argc, char** argv) {
