@@ -6,6 +6,7 @@
 #include "engine/Dispatcher.h"
 #include "engine/EndOfGame.h"
 #include "engine/Legality.h"
+#include "engine/SpecialFamilies.h"
 #include "engine/Stock.h"
 #include "engine/Table.h"
 
@@ -56,6 +57,13 @@ bool faceDownTop(const EngineState& s, int k) {
     return top != kGap && s.cards.isFaceDown(top);
 }
 
+// A press on a tableau pile's top card that the kind's own press rule handles.
+bool specialTopPress(const EngineState& s, PileRef pile) {
+    if (pile.collection != Collection::Tableau || pile.slot >= s.rules.tableauPiles()) return false;
+    const int top = topCard(s.piles.tableau[static_cast<size_t>(pile.slot)]);
+    return top != kGap && specialPressRule(s, top, pileKey(pile), false) != PressRule::Generic;
+}
+
 bool wasteRedealPress(const EngineState& s) {
     return s.rules[rule::RedealKind] > 0 && s.piles.stock().empty() && s.piles.waste().empty();
 }
@@ -80,6 +88,8 @@ bool playerClick(EngineState& state, std::string_view key) {
         stockPress(state);
     } else if (*pile == PileRef{Collection::StockGroup, kWaste} && wasteRedealPress(state)) {
         executeAction(state, 0, "Mazzo_Vis");
+    } else if (specialTopPress(state, *pile)) {
+        specialPress(state, topCard(state.piles.tableau[static_cast<size_t>(pile->slot)]), key, false);
     } else if (pile->collection == Collection::Tableau && pile->slot < state.rules.tableauPiles() &&
                faceDownTop(state, pile->slot)) {
         turnFaceUp(state, topCard(state.piles.tableau[static_cast<size_t>(pile->slot)]), pile->slot);
@@ -116,8 +126,15 @@ std::vector<std::string> legalClicks(const EngineState& state) {
     std::vector<std::string> clicks;
     if (stockPressWouldAct(state)) clicks.push_back("Mazzo");
     if (wasteRedealPress(state) && stockWordWouldAct(state, "Mazzo_Vis")) clicks.push_back("Mazzo_Vis");
-    for (int k = 0; k < state.rules.tableauPiles(); ++k)
-        if (faceDownTop(state, k)) clicks.push_back(pileKey({Collection::Tableau, k}));
+    for (int k = 0; k < state.rules.tableauPiles(); ++k) {
+        const PileRef pile{Collection::Tableau, k};
+        if (specialTopPress(state, pile)) {
+            const int top = topCard(state.piles.tableau[static_cast<size_t>(k)]);
+            if (specialPressRule(state, top, pileKey(pile), false) == PressRule::Taken) clicks.push_back(pileKey(pile));
+        } else if (faceDownTop(state, k)) {
+            clicks.push_back(pileKey(pile));
+        }
+    }
     return clicks;
 }
 

@@ -16,7 +16,8 @@ bool playerMove(EngineState& state, int card, std::string_view key);
 
 // A press on a pile without a dragged card, then the steps of the release:
 // the stock press for "Mazzo", a redeal from the empty waste for "Mazzo_Vis",
-// turning a face-down top card for "FilaN". True when the table changed.
+// turning a face-down top card for "FilaN", or, in the games that play tableau
+// cards onto the second waste pile, playing its top card there. True when the table changed.
 bool playerClick(EngineState& state, std::string_view key);
 
 // The automatic move of a double or a right click on the card, then the steps of the release.

@@ -1,6 +1,6 @@
 // The hooks of the special game families (selection games, removal rules,
 // gaps and memory games, and the special game kinds). Each is called where the
-// moves of the table call it and does nothing yet: the families come later.
+// moves of the table call it; those of families not played yet do nothing.
 #pragma once
 
 #include <optional>
@@ -25,7 +25,9 @@ bool stockPressWithSelection(EngineState& state);
 void dropRedealtCardFromSelection(EngineState& state);
 
 // --- Removal rules ----------------------------------------------------------
-// A complete run of thirteen on tableau pile k (0-based) leaves for its foundation.
+// A complete run of thirteen on top of tableau pile k (0-based) leaves for the
+// first empty foundation whose base value is 82, 83 or 95, card by card, as
+// part of the undo step of the move that completed it.
 void completeRunCheck(EngineState& state, int k);
 // Game kind 29: four cards of one rank on top of tableau pile k go to the second waste pile.
 void fourOfAKindCheck(EngineState& state, int k);
@@ -49,7 +51,24 @@ void kind38CompletionCheck(EngineState& state);
 void kind40AutomaticStep(EngineState& state, int k);
 // Game kind 42: the card counts after a move onto a tableau pile.
 void kind42RefreshCounts(EngineState& state);
-// The press rules of the special game kinds on a tableau card; true when the press was handled.
+// What a press on a tableau card comes to by the press rules of the special game kinds.
+enum class PressRule {
+    Generic,  // the kind has no press rule of its own: the ordinary press applies
+    Nothing,  // the press does nothing
+    Refused,  // the press beeps and changes nothing
+    Taken,    // kinds 2, 12 and 15: the card goes to the second waste pile
+};
+PressRule specialPressRule(const EngineState& state, int card, std::string_view key, bool rightButton);
+// Kinds 2, 12 and 15: whether the second waste pile's top card lets the card
+// come onto it: one rank above or below, any suit; in kinds 12 and 15 a king
+// and an ace follow each other, in kind 2 they do not. An empty second waste
+// pile takes any card.
+bool discardPileTakes(const EngineState& state, int card);
+// Kinds 2, 12 and 15: the taken card glides to the second waste pile and is
+// moved there ("Waste"); the end of the game runs when that won it.
+bool playOntoDiscardPile(EngineState& state, int card);
+// The press rules of the special game kinds on a tableau card, carried out;
+// true when the press was handled (false: the ordinary press applies).
 bool specialPress(EngineState& state, int card, std::string_view key, bool rightButton);
 
 }  // namespace tarvelle

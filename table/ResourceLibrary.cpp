@@ -40,25 +40,33 @@ ResourceLibrary::~ResourceLibrary() { unload(); }
 bool ResourceLibrary::load(const QString& path) {
     unload();
     error_.clear();
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly)) {
-        error_ = in.errorString();
+    auto in = std::make_unique<QFile>(path);
+    if (!in->open(QIODevice::ReadOnly)) {
+        error_ = in->errorString();
         return false;
     }
-    file_ = in.readAll();
-    if (in.error() != QFileDevice::NoError) {
-        error_ = in.errorString();
-        file_.clear();
-        return false;
+    // Mapped, the file is read only where a resource is looked up: the start
+    // does not wait for all of it. Where it cannot be mapped it is read whole.
+    const qint64 size = in->size();
+    data_ = size > 0 ? in->map(0, size) : nullptr;
+    if (data_) {
+        mapped_ = std::move(in);
+    } else {
+        file_ = in->readAll();
+        if (in->error() != QFileDevice::NoError) {
+            error_ = in->errorString();
+            file_.clear();
+            return false;
+        }
+        data_ = reinterpret_cast<const uchar*>(file_.constData());
     }
     // The root names this object, so two libraries never share one and a
     // path of this library can never reach another's resources.
     const QString root = QStringLiteral("/tarvelle-rgf-%1")
                              .arg(reinterpret_cast<quintptr>(this), 0, 16);
-    if (file_.isEmpty() ||
-        !QResource::registerResource(reinterpret_cast<const uchar*>(file_.constData()), root)) {
+    if (size <= 0 || !QResource::registerResource(data_, root)) {
         error_ = QStringLiteral("not a resource file");
-        file_.clear();
+        release();
         return false;
     }
     root_ = root;
@@ -71,13 +79,19 @@ bool ResourceLibrary::load(const QString& path) {
     return true;
 }
 
+void ResourceLibrary::release() {
+    data_ = nullptr;
+    mapped_.reset();
+    file_.clear();
+}
+
 void ResourceLibrary::unload() {
     for (auto& deck : decks_) deck.reset();
     if (!root_.isEmpty()) {
-        QResource::unregisterResource(reinterpret_cast<const uchar*>(file_.constData()), root_);
+        QResource::unregisterResource(data_, root_);
         root_.clear();
     }
-    file_.clear();
+    release();
 }
 
 std::optional<QString> ResourceLibrary::path(const char* folder, std::string_view name,

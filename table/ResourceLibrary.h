@@ -11,11 +11,12 @@
 #include <optional>
 #include <string_view>
 
+class QFile;
 class QSvgRenderer;
 
 namespace tarvelle {
 
-// One loaded library file. Its contents stay in memory, registered under a
+// One loaded library file. Its contents stay mapped into memory, registered under a
 // resource root of this object's own, until the object is unloaded or
 // destroyed. Names are looked up without regard to case, as the program's
 // resource names always were ("Card_up" and "card_up" are one sound).
@@ -69,7 +70,13 @@ private:
     QByteArray data(const char* folder, std::string_view name, const char* suffix) const;
     QSvgRenderer* deckRenderer(int faceSet) const;
 
-    QByteArray file_;  // the whole library, which the registration reads in place
+    void release();
+
+    // The library's bytes, which the registration reads in place: the file
+    // mapped into memory, or read into file_ where it cannot be mapped.
+    std::unique_ptr<QFile> mapped_;
+    QByteArray file_;
+    const uchar* data_ = nullptr;
     QString root_;     // empty while nothing is loaded
     QString error_;
     mutable std::array<std::unique_ptr<QSvgRenderer>, kFaceSets> decks_;

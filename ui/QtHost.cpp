@@ -1,5 +1,8 @@
-// The host on the screen: message boxes, beeps, waits and the screen's size.
+// The host on the screen: message boxes, beeps, waits, the screen's size,
+// sounds, and the table hooks that the main window carries out.
 #include "ui/QtHost.h"
+
+#include "ui/SoundPlayer.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -7,6 +10,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QThread>
 
 namespace tarvelle {
 
@@ -17,6 +21,8 @@ QString displayText(std::string_view text) {
 }
 
 QtHost::QtHost() { clock_.start(); }
+
+QtHost::~QtHost() = default;
 
 MessageAnswer QtHost::showMessage(MessageKind kind, std::string_view title, std::string_view text,
                                   MessageButtons buttons) {
@@ -53,13 +59,17 @@ bool QtHost::showAdviceBox(std::string_view text, int) {
     return dontShow->isChecked();
 }
 
-void QtHost::beep() { QApplication::beep(); }
+void QtHost::beep() {
+    ++beeps_;
+    QApplication::beep();
+}
 
 void QtHost::wait(int milliseconds) {
     // No input is processed, so nothing interrupts the action that waits.
-    const std::uint32_t until = tickCount() + static_cast<std::uint32_t>(milliseconds);
-    while (static_cast<std::int32_t>(until - tickCount()) > 0) {
-    }
+    if (milliseconds <= 0) return;
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < milliseconds) QThread::usleep(300);
 }
 
 ScreenInfo QtHost::screen() const {
@@ -67,12 +77,15 @@ ScreenInfo QtHost::screen() const {
     if (const QScreen* s = QGuiApplication::primaryScreen()) {
         info.width = s->geometry().width();
         info.height = s->geometry().height();
-        info.bitsPerPixel = s->depth();
+        // The offscreen platform reports no depth; such a screen still shows true colour.
+        info.bitsPerPixel = s->depth() > 0 ? s->depth() : 32;
     }
     return info;
 }
 
-std::uint32_t QtHost::tickCount() const { return static_cast<std::uint32_t>(clock_.elapsed()); }
+std::uint32_t QtHost::tickCount() const {
+    return tickSource_ ? tickSource_() : static_cast<std::uint32_t>(clock_.elapsed());
+}
 
 LocalTime QtHost::localTime() const {
     const QDateTime now = QDateTime::currentDateTime();
@@ -88,6 +101,72 @@ void QtHost::setWaitCursor(bool on) {
         QApplication::restoreOverrideCursor();
         --waitCursors_;
     }
+}
+
+void QtHost::layOutTable() {
+    if (hostWindow_) hostWindow_->layOutTable();
+}
+void QtHost::reloadCardImages() {
+    if (hostWindow_) hostWindow_->reloadCardImages();
+}
+void QtHost::chooseRandomLooks() {
+    if (hostWindow_) hostWindow_->chooseRandomLooks();
+}
+void QtHost::clearTableImage() {
+    if (hostWindow_) hostWindow_->clearTableImage();
+}
+void QtHost::drawDealtTable(bool animate) {
+    if (hostWindow_) hostWindow_->drawDealtTable(animate);
+}
+void QtHost::commandsChanged() {
+    if (hostWindow_) hostWindow_->commandsChanged();
+}
+void QtHost::showScore() {
+    if (hostWindow_) hostWindow_->showScore();
+}
+void QtHost::showClock() {
+    if (hostWindow_) hostWindow_->showClock();
+}
+void QtHost::showTitle() {
+    if (hostWindow_) hostWindow_->showTitle();
+}
+void QtHost::refreshCardCounter() {
+    if (hostWindow_) hostWindow_->refreshCardCounter();
+}
+
+void QtHost::playSound(std::string_view word, SoundMode mode) {
+    if (sounds_) sounds_->play(word, mode);
+}
+
+void QtHost::redrawChangedPiles(const Piles&, const Piles&, DrawEffect effect) {
+    if (hostWindow_) hostWindow_->redrawChanged(effect);
+}
+void QtHost::redrawPile(PileRef, DrawEffect) {
+    if (hostWindow_) hostWindow_->redrawTable();
+}
+void QtHost::glideCards(const std::vector<int>& cards, PileRef from, PileRef to) {
+    if (hostWindow_) hostWindow_->glideCards(cards, from, to);
+}
+void QtHost::glideBack(int card, PileRef pile) {
+    if (hostWindow_) hostWindow_->glideBack(card, pile);
+}
+void QtHost::drawEmptyStockMarker(PileRef pile, int milliseconds) {
+    if (hostWindow_) hostWindow_->drawEmptyStockMarker(pile, milliseconds);
+}
+void QtHost::repaintTable() {
+    if (hostWindow_) hostWindow_->repaintWholeTable();
+}
+void QtHost::refreshTableImage() {
+    if (hostWindow_) hostWindow_->redrawTable();
+}
+void QtHost::updateScrollExtent() {
+    if (hostWindow_) hostWindow_->updateScrollExtent();
+}
+void QtHost::hidePileSizeTip() {
+    if (hostWindow_) hostWindow_->hidePileSizeTip();
+}
+void QtHost::closeMainWindow() {
+    if (hostWindow_) hostWindow_->closeMainWindow();
 }
 
 }  // namespace tarvelle
