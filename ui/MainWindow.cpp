@@ -40,6 +40,9 @@ namespace tarvelle {
 
 namespace {
 
+// Whether games can be written in the saved-game form yet.
+constexpr bool kGamesKept = false;
+
 constexpr int kTimePanelWidth = 104;
 constexpr int kScorePanelWidth = 112;
 constexpr int kDemoBarHeight = 30;
@@ -341,9 +344,12 @@ void TfrmMain::commandsChanged() {
     const CommandStates& c = state_.commands;
     enableUndoRedo(gameCommandsOn_ && c.undoRedo);
     enableAutoplay(gameCommandsOn_ && c.autoplayButton);
-    menu_.mnuSnapshotPosition->setEnabled(gameCommandsOn_ && c.snapshot);
-    menu_.mnuUndoToSnapshot->setEnabled(gameCommandsOn_ && c.undoToSnapshot);
-    menu_.mnuHoldAndExit->setEnabled(c.holdAndExit);
+    // A snapshot and a held game are written in the saved-game form, which the
+    // program cannot write yet: the three commands stay off rather than
+    // promise a position they would not keep.
+    menu_.mnuSnapshotPosition->setEnabled(kGamesKept && gameCommandsOn_ && c.snapshot);
+    menu_.mnuUndoToSnapshot->setEnabled(kGamesKept && gameCommandsOn_ && c.undoToSnapshot);
+    menu_.mnuHoldAndExit->setEnabled(kGamesKept && c.holdAndExit);
     menu_.mnuPause->setEnabled(gameCommandsOn_ && c.pause);
     menu_.popPause->setEnabled(gameCommandsOn_ && c.pause);
     menu_.mnuQuitGame->setEnabled(gameCommandsOn_ && c.quitGame);

@@ -288,6 +288,15 @@ private slots:
         QCOMPARE(window->smallToolBar()->button(ToolButton::Redo)->property("glyph").toString(), QStringLiteral("TB_REDO"));
     }
 
+    void commandsThatKeepGamesStayOffDuringPlay() {
+        QVERIFY(state->flags[Flag::InProgress]);
+        window->commandsChanged();
+        QVERIFY(window->menu().mnuPause->isEnabled());
+        for (QAction* a : {window->menu().mnuSnapshotPosition, window->menu().mnuUndoToSnapshot,
+                           window->menu().mnuHoldAndExit})
+            QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
+    }
+
     void showTimeIsOfferedOnlyWhileHidden() {
         QVERIFY(!window->menu().popShowTime->isEnabled());
         window->menu().popHideTime->trigger();
