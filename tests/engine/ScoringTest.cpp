@@ -83,6 +83,9 @@ struct WinCase {
     bool won;
 };
 
+// Names the case in test listings rather than dumping its bytes.
+void PrintTo(const WinCase& c, std::ostream* os) { *os << c.name; }
+
 class WinTest : public Scoring, public ::testing::WithParamInterface<WinCase> {};
 
 // Every tableau pile holds one ace; the stock, waste and reserves are empty.

@@ -24,6 +24,9 @@ struct PressCase {
     PressRule expected;
 };
 
+// Names the case in test listings rather than dumping its bytes.
+void PrintTo(const PressCase& c, std::ostream* os) { *os << c.name; }
+
 const PressCase kPressCases[] = {
     {"one up, another suit", 2, hearts(5), spades(6), PressRule::Taken},
     {"one down", 2, hearts(5), clubs(4), PressRule::Taken},
@@ -162,6 +165,9 @@ struct RunCase {
     int faceDownAt;  // index in the pile, -1 for none
     bool removed;
 };
+
+// Names the case in test listings rather than dumping its bytes.
+void PrintTo(const RunCase& c, std::ostream* os) { *os << c.name; }
 
 class CompleteRunRule : public CompleteRun, public ::testing::WithParamInterface<RunCase> {};
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 
 #include "engine/Dispatcher.h"
 #include "engine/PlayerMoves.h"
@@ -118,6 +119,8 @@ struct RedealCase {
     std::vector<std::vector<int>> piles;  // the tableau after the redeal, bottom first
 };
 
+void PrintTo(const RedealCase& c, std::ostream* os) { *os << "kind " << c.kind; }
+
 class RedealTheTableau : public Stock, public ::testing::WithParamInterface<RedealCase> {};
 
 TEST_P(RedealTheTableau, ByRule14) {
@@ -140,7 +143,8 @@ INSTANTIATE_TEST_SUITE_P(Kinds, RedealTheTableau,
                                            RedealCase{2, {{3, 5}, {2, 4}, {1, 6}}},
                                            RedealCase{6, {{3, 2}, {1, 5}, {4, 6}}},
                                            RedealCase{7, {{2, 1}, {4, 3}, {6, 5}}},
-                                           RedealCase{4, {{}, {}, {}}}));
+                                           RedealCase{4, {{}, {}, {}}}),
+                         [](const auto& info) { return "Kind" + std::to_string(info.param.kind); });
 
 TEST_F(Stock, KindSixKeepsWhatIsLeftOnTheLastPile) {
     rule(rule::RedealKind, 6);
