@@ -4,20 +4,18 @@
 #include <string_view>
 #include <vector>
 
+#include "app/CliGame.h"
 #include "app/CliHost.h"
 #include "app/CliPlay.h"
 #include "app/CliRender.h"
 #include "app/ProgramFolder.h"
 #include "engine/Cards.h"
-#include "engine/Dealing.h"
 #include "engine/EngineInit.h"
 #include "engine/HeadlessHost.h"
 #include "engine/Random.h"
 #include "engine/Shuffle.h"
 #include "engine/Table.h"
-#include "records/Files.h"
 #include "records/Numbers.h"
-#include "records/SettingsFields.h"
 
 using namespace tarvelle;
 
@@ -35,21 +33,6 @@ int usage() {
     return 2;
 }
 
-std::optional<long long> number(std::string_view text, long long most) {
-    if (!isDigits(text) || text.size() > 18) return std::nullopt;
-    auto v = parseInteger(text);
-    if (!v || *v > most) return std::nullopt;
-    return *v;
-}
-
-bool isGameNumber(std::string_view text) { return isDigits(text) && text.size() <= 13; }
-
-// Starts the engine as the program does; false when GAMES.DAT is missing.
-bool startEngine(EngineState& state) {
-    if (!files::exists(state.gamesDatPath())) return false;
-    return initialiseEngine(state).has_value();
-}
-
 int games(EngineState& state) {
     if (!startEngine(state)) return fail("cannot find " + state.gamesDatPath());
     for (const auto& entry : state.catalogue.gameList())
@@ -59,9 +42,9 @@ int games(EngineState& state) {
 
 int shuffle(Host& host, std::string_view gameNumber, std::string_view cards, std::string_view jokers) {
     if (!isGameNumber(gameNumber)) return fail("the game number must be 1 to 13 digits: " + std::string(gameNumber));
-    auto deck = number(cards, 104);
+    auto deck = cliNumber(cards, 104);
     if (!deck || *deck < 1) return fail("CARDS must be a number from 1 to 104: " + std::string(cards));
-    auto extra = number(jokers, 4);
+    auto extra = cliNumber(jokers, 4);
     if (!extra) return fail("JOKERS must be a number from 0 to 4: " + std::string(jokers));
     RuleTable rules;
     rules.set(rule::DeckCards, *deck);
@@ -78,9 +61,9 @@ int shuffle(Host& host, std::string_view gameNumber, std::string_view cards, std
 }
 
 int numbers(std::string_view seed, std::string_view count) {
-    auto s = number(seed, 4294967295LL);
+    auto s = cliNumber(seed, 4294967295LL);
     if (!s) return fail("SEED must be a number from 0 to 4294967295: " + std::string(seed));
-    auto n = number(count, 100000000LL);
+    auto n = cliNumber(count, 100000000LL);
     if (!n) return fail("COUNT must be a number from 0 to 100000000: " + std::string(count));
     RandomGenerator random;
     random.setSeed(static_cast<std::uint32_t>(*s));
@@ -94,26 +77,6 @@ int numbers(std::string_view seed, std::string_view count) {
         }
     }
     std::cout << out;
-    return 0;
-}
-
-// Deals the game and number as the program does, with autoplay off; 0 when dealt.
-int startDealtGame(EngineState& state, std::string_view game, std::string_view gameNumber) {
-    auto id = number(game, 9999);
-    if (!id) return fail("GAME must be a game id: " + std::string(game));
-    if (!isGameNumber(gameNumber)) return fail("the game number must be 1 to 13 digits: " + std::string(gameNumber));
-    if (!startEngine(state)) return fail("cannot find " + state.gamesDatPath());
-    const std::string name = state.catalogue.GameName(static_cast<int>(*id));
-    if (name.empty()) return fail("no game has the id " + std::string(game));
-    state.settings.put(setting::GameId, formatFixed(*id, 4));
-    state.settings.put(setting::GameName, name);
-    state.settings.put(setting::GameNumber, gameNumber);
-    state.autoplayChecked = false;
-    if (!prepareGame(state)) return fail("the rules of " + name + " cannot be loaded");
-    StartOptions options;
-    options.animate = false;
-    options.newNumber = false;
-    if (!startGame(state, options)) return fail("the game " + name + " cannot be started");
     return 0;
 }
 

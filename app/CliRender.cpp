@@ -5,13 +5,11 @@
 #include <iostream>
 #include <optional>
 
+#include "app/CliGame.h"
 #include "app/CliHost.h"
-#include "engine/Dealing.h"
 #include "engine/EngineInit.h"
 #include "engine/HeadlessHost.h"
-#include "records/Files.h"
 #include "records/Numbers.h"
-#include "records/SettingsFields.h"
 #include "table/Layout.h"
 #include "table/LibraryPictures.h"
 #include "table/ResourceLibrary.h"
@@ -100,20 +98,7 @@ int renderCommand(const std::vector<std::string_view>& args, const std::string& 
     host.view = &view;
     view.setScreenSize(size.first, size.second);
 
-    if (!files::exists(state.gamesDatPath())) return fail("cannot find " + state.gamesDatPath());
-    if (!initialiseEngine(state)) return fail("the engine cannot start");
-    const int id = static_cast<int>(*parseInteger(game));
-    const std::string name = state.catalogue.GameName(id);
-    if (name.empty()) return fail("no game has the id " + std::string(game));
-    state.settings.put(setting::GameId, formatFixed(id, 4));
-    state.settings.put(setting::GameName, name);
-    state.settings.put(setting::GameNumber, number);
-    state.autoplayChecked = false;
-    if (!prepareGame(state)) return fail("the rules of " + name + " cannot be loaded");
-    StartOptions options;
-    options.animate = false;
-    options.newNumber = false;
-    if (!startGame(state, options)) return fail("the game " + name + " cannot be started");
+    if (int status = startDealtGame(state, game, number)) return status;
 
     const QImage shown =
         view.tableImage().copy(0, view.scrollPosition(), size.first, host.metrics.bottom + 1);
