@@ -42,18 +42,6 @@ std::vector<int> alternatingAceToKing() {
     return run;
 }
 
-// The cards of the table, sorted; gaps are not cards.
-std::vector<int> cardsOnTable(const EngineState& s) {
-    std::vector<int> cards;
-    for (int line = 0; line < kSnapshotLines; ++line) {
-        const PileRef slot = snapshotSlot(line);
-        for (int code : codesOf(*s.piles.pile(slot.collection, slot.slot)))
-            if (code != kGap) cards.push_back(code);
-    }
-    std::sort(cards.begin(), cards.end());
-    return cards;
-}
-
 class CompleteRuns : public TableFixture {
 protected:
     void SetUp() override { useGame(3); }  // Spider: eight run foundations, ten piles

@@ -17,15 +17,7 @@
 namespace tarvelle {
 namespace {
 
-// Every card code on the table, gaps left out, sorted.
-std::vector<int> cardsOnTable(const EngineState& s) {
-    std::vector<int> codes;
-    for (const auto& line : buildSnapshot(s))
-        for (size_t at = 0; at + 4 <= line.size(); at += 4)
-            if (int c = std::stoi(line.substr(at, 3)); c != 0) codes.push_back(c);
-    std::sort(codes.begin(), codes.end());
-    return codes;
-}
+using testing::cardsOnTable;
 
 std::vector<int> fullDeck(const RuleTable& r) {
     std::vector<int> codes;

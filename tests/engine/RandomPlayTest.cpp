@@ -3,7 +3,6 @@
 // deal and redo the last table.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <random>
 
 #include "engine/PlayerMoves.h"
@@ -14,19 +13,9 @@
 namespace tarvelle {
 namespace {
 
-constexpr int kMovesPerGame = 3000;
+using testing::cardsOnTable;
 
-// The cards of the table, sorted; gaps are not cards.
-std::vector<int> cardsOnTable(const EngineState& s) {
-    std::vector<int> cards;
-    for (int line = 0; line < kSnapshotLines; ++line) {
-        const PileRef slot = snapshotSlot(line);
-        for (int code : codesOf(*s.piles.pile(slot.collection, slot.slot)))
-            if (code != kGap) cards.push_back(code);
-    }
-    std::sort(cards.begin(), cards.end());
-    return cards;
-}
+constexpr int kMovesPerGame = 3000;
 
 struct Played {
     int actions = 0;

@@ -4,12 +4,14 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
 
 #include "engine/Dealing.h"
 #include "engine/EngineInit.h"
+#include "engine/Table.h"
 #include "records/Files.h"
 #include "records/Numbers.h"
 #include "records/SettingsFields.h"
@@ -61,6 +63,17 @@ bool TestEngine::deal(int gameId, const std::string& gameNumber) {
     options.animate = false;
     options.newNumber = false;
     return startGame(*state, options);
+}
+
+std::vector<int> cardsOnTable(const EngineState& s) {
+    std::vector<int> cards;
+    for (int line = 0; line < kSnapshotLines; ++line) {
+        const PileRef slot = snapshotSlot(line);
+        for (int code : codesOf(*s.piles.pile(slot.collection, slot.slot)))
+            if (code != kGap) cards.push_back(code);
+    }
+    std::sort(cards.begin(), cards.end());
+    return cards;
 }
 
 }  // namespace tarvelle::testing

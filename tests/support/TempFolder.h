@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/EngineState.h"
 #include "engine/HeadlessHost.h"
@@ -43,5 +44,9 @@ struct TestEngine {
     // Makes the game current, prepares it and deals the game number, with autoplay off.
     bool deal(int gameId, const std::string& gameNumber);
 };
+
+// Every card code on the table, gaps left out, sorted: what play must never
+// lose or double.
+std::vector<int> cardsOnTable(const EngineState& s);
 
 }  // namespace tarvelle::testing
