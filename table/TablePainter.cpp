@@ -244,9 +244,14 @@ void TablePainter::addPileSteps(std::vector<DrawStep>& steps, PileRef pile) cons
     }
 }
 
+bool TablePainter::gameOnTable() const {
+    // The demo player steps through a game that is no longer in progress.
+    return state_.flags[Flag::InProgress] || state_.flags[Flag::Demo];
+}
+
 std::vector<TablePainter::DrawStep> TablePainter::drawSteps() const {
     std::vector<DrawStep> steps;
-    if (!state_.flags[Flag::InProgress]) return steps;
+    if (!gameOnTable()) return steps;
     const int W = cards_.width(), H = cards_.height();
     for (int slot = 0; slot < kStockSlots; ++slot) {
         const PileRef pile{Collection::StockGroup, slot};
@@ -284,7 +289,7 @@ std::vector<TablePainter::DrawStep> TablePainter::drawSteps() const {
 }
 
 std::string TablePainter::lookOf(PileRef pile) const {
-    if (!state_.flags[Flag::InProgress] || !isShown(pile)) return {};
+    if (!gameOnTable() || !isShown(pile)) return {};
     const std::string& text = *state_.piles.pile(pile.collection, pile.slot);
     // In table image coordinates, which scrolling leaves as they are.
     const QPoint at = toTable(pilePosition(state_, pile));
@@ -313,7 +318,7 @@ void TablePainter::remember(const std::vector<DrawStep>& steps) {
 // --- Drawing ----------------------------------------------------------------------------
 
 void TablePainter::drawTable() {
-    if (!state_.flags[Flag::InProgress]) return;
+    if (!gameOnTable()) return;
     setScrollPosition(state_, 0);
     extent_ = 0;
     copyBackground(bounds());
@@ -325,7 +330,7 @@ void TablePainter::drawTable() {
 }
 
 void TablePainter::drawTableBeforeDeal() {
-    if (!state_.flags[Flag::InProgress]) return;
+    if (!gameOnTable()) return;
     setScrollPosition(state_, 0);
     extent_ = 0;
     copyBackground(bounds());

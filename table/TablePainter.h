@@ -167,6 +167,8 @@ private:
     static int pileIndex(PileRef pile);
     static PileRef pileAt(int index);
     bool isShown(PileRef pile) const;
+    // Whether the piles are drawn: while a game is in progress or the demo player runs.
+    bool gameOnTable() const;
     QPoint toTable(Point windowPoint) const;
     QRect cardRect(Point windowPoint) const;
     std::vector<DrawStep> drawSteps() const;

@@ -111,10 +111,12 @@ void DemoBar::releasePlay() {
 void DemoBar::start(int moves) {
     releasePlay();
     stepping_ = true;
-    scbDemoMove_->setMaximum(std::max(1, moves));
+    // One position for the deal and one after each move, so the last move is shown too.
+    const int positions = moves + 1;
+    scbDemoMove_->setMaximum(positions);
     scbDemoMove_->setValue(1);
     stepping_ = false;
-    pnlDemoCount_->setText(QStringLiteral("1/%1").arg(moves));
+    pnlDemoCount_->setText(QStringLiteral("1/%1").arg(positions));
 }
 
 int DemoBar::position() const { return scbDemoMove_->value(); }

@@ -22,7 +22,8 @@ public:
     std::function<void(int from, int to)> goTo;
     std::function<void()> close;
 
-    // A new demo of `moves` steps, at step 1.
+    // A new demo of a game of `moves` moves, at position 1 (the deal); position
+    // p shows the table after p - 1 moves.
     void start(int moves);
     int position() const;
     int maximum() const;

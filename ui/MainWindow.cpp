@@ -835,8 +835,8 @@ void TfrmMain::mnuDemoClick() {
     table_->clearTable();
     layOutTopBand();
     if (on) {
-        actions_.restart();
-        state_.flags.clear(Flag::InProgress);
+        // Back to the deal by undoing every move: the moves stay in the redo log
+        // for the bar to step through, where a restart would throw them away.
         int steps = 0;
         while (actions_.undo()) ++steps;
         pnlDemo_->start(steps);

@@ -14,6 +14,7 @@
 #include "engine/PlayerMoves.h"
 #include "table/ResourceLibrary.h"
 #include "tests/support/TempFolder.h"
+#include "ui/DemoBar.h"
 #include "ui/EngineActions.h"
 #include "ui/MainWindow.h"
 #include "ui/PointerInput.h"
@@ -309,11 +310,35 @@ private slots:
         state->settings.put(setting::ConfirmQuitGame, "N");
         QTest::keyClick(window.get(), Qt::Key_D, Qt::ControlModifier);
         QVERIFY(state->flags[Flag::Demo]);
+        // The dealt table shows over the demo background: a card's paper is light, the background dark.
+        const QPoint card = centreOf(*state, {Collection::Tableau, 0}, 0) + QPoint(0, 20);
+        QVERIFY(qGray(table()->grab().toImage().pixel(card)) > 200);
         const int beeps = host->beeps();
         QTest::mouseClick(table(), Qt::LeftButton, {}, centreOf(*state, {Collection::Tableau, 6}, 6));
         QCOMPARE(host->beeps(), beeps + 1);
         window->mnuDemoClick();
         QVERIFY(!state->flags[Flag::Demo]);
+    }
+
+    void demoStepsFromTheDealThroughEveryMove() {
+        const auto move = dealWithMove(1234567, "Fila");
+        QVERIFY(move);
+        const TableSnapshot dealt = buildSnapshot(*state);
+        const PileRef target = *parsePileKey(move->key);
+        drag(centreOfCard(move->card), centreOfCard(topCard(tableau(target.slot))) + QPoint(0, 20));
+        QCOMPARE(state->undoLog.stepCount(), 1);
+        const TableSnapshot played = buildSnapshot(*state);
+
+        state->settings.put(setting::ConfirmQuitGame, "N");
+        window->mnuDemoClick();
+        QVERIFY(buildSnapshot(*state) == dealt);
+        QCOMPARE(window->demoBar()->counter()->text(), QStringLiteral("1/2"));
+        window->demoBar()->slider()->triggerAction(QAbstractSlider::SliderToMaximum);
+        QTRY_VERIFY(buildSnapshot(*state) == played);
+        QCOMPARE(window->demoBar()->counter()->text(), QStringLiteral("2/2"));
+        window->demoBar()->slider()->triggerAction(QAbstractSlider::SliderToMinimum);
+        QTRY_VERIFY(buildSnapshot(*state) == dealt);
+        window->mnuDemoClick();
     }
 
     void closingDuringTheWinningAnimationWaits() {
