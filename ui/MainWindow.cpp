@@ -19,6 +19,7 @@
 #include "engine/CardPositions.h"
 #include "engine/Dealing.h"
 #include "engine/EndOfGame.h"
+#include "engine/Scoring.h"
 #include "engine/Sounds.h"
 #include "engine/Table.h"
 #include "records/IniFile.h"
@@ -840,6 +841,9 @@ void TfrmMain::mnuDemoClick() {
         int steps = 0;
         while (actions_.undo()) ++steps;
         pnlDemo_->start(steps);
+        // The demo steps quietly: the score follows the position shown.
+        computeScore(state_);
+        showScore();
     } else {
         state_.flags.set(Flag::InProgress);
     }
@@ -851,6 +855,8 @@ void TfrmMain::demoGoTo(int from, int to) {
     host_.setWaitCursor(true);
     for (int i = from; i > to; --i) actions_.undo();
     for (int i = from; i < to; ++i) actions_.redo();
+    computeScore(state_);
+    showScore();
     table_->redrawTable();
     repaint();
     host_.setWaitCursor(false);

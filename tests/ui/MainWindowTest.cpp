@@ -321,18 +321,21 @@ private slots:
     }
 
     void demoStepsFromTheDealThroughEveryMove() {
-        const auto move = dealWithMove(1234567, "Fila");
+        // A card to its foundation, which scores.
+        const auto move = dealWithMove(1234567, "Dest");
         QVERIFY(move);
         const TableSnapshot dealt = buildSnapshot(*state);
-        const PileRef target = *parsePileKey(move->key);
-        drag(centreOfCard(move->card), centreOfCard(topCard(tableau(target.slot))) + QPoint(0, 20));
+        const QString dealtScore = window->scoreLabel()->text();
+        drag(centreOfCard(move->card), centreOf(*state, *parsePileKey(move->key), 0) + QPoint(0, 20));
         QCOMPARE(state->undoLog.stepCount(), 1);
         const TableSnapshot played = buildSnapshot(*state);
+        QVERIFY(window->scoreLabel()->text() != dealtScore);
 
         state->settings.put(setting::ConfirmQuitGame, "N");
         window->mnuDemoClick();
         QVERIFY(buildSnapshot(*state) == dealt);
         QCOMPARE(window->demoBar()->counter()->text(), QStringLiteral("1/2"));
+        QCOMPARE(window->scoreLabel()->text(), dealtScore);
         window->demoBar()->slider()->triggerAction(QAbstractSlider::SliderToMaximum);
         QTRY_VERIFY(buildSnapshot(*state) == played);
         QCOMPARE(window->demoBar()->counter()->text(), QStringLiteral("2/2"));
