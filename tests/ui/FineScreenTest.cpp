@@ -12,6 +12,7 @@
 #include "table/ResourceLibrary.h"
 #include "table/TablePainter.h"
 #include "tests/support/TempFolder.h"
+#include "tests/ui/ShownWindow.h"
 #include "ui/EngineActions.h"
 #include "ui/MainWindow.h"
 #include "ui/SoundPlayer.h"
@@ -35,13 +36,7 @@ private slots:
         ResourceLibrary library;
         QVERIFY(library.load(QStringLiteral(TARVELLE_PROGRAM_DIR "/TAR.RGF")));
         TfrmMain window(state, host, actions, library);
-        const auto preferences = initialiseEngine(state);
-        QVERIFY(preferences);
-        window.applyPreferences(*preferences);
-        window.resize(900, 700);
-        state.flags.clear(Flag::FirstActivationPending);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(testing::showStartedWindow(window, state, QSize(900, 700)));
         state.settings.put(setting::GameId, "0000");
         state.settings.put(setting::GameName, state.catalogue.GameName(0));
         state.settings.put(setting::GameNumber, formatFixed(7, 13));

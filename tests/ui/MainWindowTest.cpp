@@ -14,6 +14,7 @@
 #include "engine/PlayerMoves.h"
 #include "table/ResourceLibrary.h"
 #include "tests/support/TempFolder.h"
+#include "tests/ui/ShownWindow.h"
 #include "ui/DemoBar.h"
 #include "ui/EngineActions.h"
 #include "ui/MainWindow.h"
@@ -83,13 +84,7 @@ private slots:
         library = std::make_unique<ResourceLibrary>();
         QVERIFY(library->load(QStringLiteral(TARVELLE_PROGRAM_DIR "/TAR.RGF")));
         window = std::make_unique<TfrmMain>(*state, *host, *actions, *library);
-        const auto preferences = initialiseEngine(*state);
-        QVERIFY(preferences);
-        window->applyPreferences(*preferences);
-        window->resize(1000, 760);
-        state->flags.clear(Flag::FirstActivationPending);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(testing::showStartedWindow(*window, *state, QSize(1000, 760)));
         deal(1234567);
     }
 

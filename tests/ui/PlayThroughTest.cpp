@@ -19,6 +19,7 @@
 #include "records/SettingsFields.h"
 #include "table/ResourceLibrary.h"
 #include "tests/support/TempFolder.h"
+#include "tests/ui/ShownWindow.h"
 #include "tests/ui/WinningLine.h"
 #include "ui/EngineActions.h"
 #include "ui/MainWindow.h"
@@ -186,13 +187,7 @@ private slots:
         library = std::make_unique<ResourceLibrary>();
         QVERIFY(library->load(QStringLiteral(TARVELLE_PROGRAM_DIR "/TAR.RGF")));
         window = std::make_unique<TfrmMain>(*state, *host, *actions, *library);
-        const auto preferences = initialiseEngine(*state);
-        QVERIFY(preferences);
-        window->applyPreferences(*preferences);
-        window->resize(1200, 900);
-        state->flags.clear(Flag::FirstActivationPending);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(testing::showStartedWindow(*window, *state, QSize(1200, 900)));
     }
 
     void cleanup() {
